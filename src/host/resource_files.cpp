@@ -1,0 +1,86 @@
+// Resource addresses and file reading: the "vindle://" mapping onto folders under the working
+// directory, opening, whole-file reads, and the image decoder entry of the GLFW host.
+#include <cstdlib>
+#include <cstring>
+
+#include "host/glfw_game.h"
+
+#include <stb_image.h>
+
+namespace {
+
+struct AddressPrefix {
+  const char* scheme;
+  const char* folder;
+};
+
+// Prefixes are case-sensitive.
+constexpr AddressPrefix kAddressPrefixes[] = {
+    {"vindle://data/", "./data/"},
+    {"vindle://internal/", "./internal/"},
+    {"vindle://external/", "./external/"},
+};
+
+// The mapped path is handed to the C library as UTF-8, in place of a wide-character open.
+std::string ToUtf8(const String& text) {
+  std::string bytes;
+  for (int i = 0; i < text.Length(); ++i) {
+    const unsigned unit = text[i];
+    if (unit < 0x80) {
+      bytes.push_back(static_cast<char>(unit));
+    } else if (unit < 0x800) {
+      bytes.push_back(static_cast<char>(0xC0 | (unit >> 6)));
+      bytes.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+    } else {
+      bytes.push_back(static_cast<char>(0xE0 | (unit >> 12)));
+      bytes.push_back(static_cast<char>(0x80 | ((unit >> 6) & 0x3F)));
+      bytes.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+    }
+  }
+  return bytes;
+}
+
+}  // namespace
+
+String QorGlfwGame::MapResourcePath(const String& path) {
+  for (const AddressPrefix& prefix : kAddressPrefixes) {
+    const String scheme(prefix.scheme);
+    if (path.StartsWith(scheme)) return String(prefix.folder) + path.Slice(scheme.Length());
+  }
+  if (path.StartsWith("vindle:")) return String();
+  return path;
+}
+
+std::FILE* QorGame::OpenResourceFile(const String& path, const String& mode) {
+  const String mapped = MapResourcePath(path);
+  if (mapped.IsEmpty()) return nullptr;
+  return std::fopen(ToUtf8(mapped).c_str(), ToUtf8(mode).c_str());
+}
+
+unsigned char* QorGame::ReadResourceBytes(const String& path, int* length) {
+  std::FILE* file = OpenResourceFile(path, "rb");
+  if (!file) return nullptr;
+  std::string contents;
+  char block[4096];
+  for (;;) {
+    const size_t count = std::fread(block, 1, sizeof(block), file);
+    contents.append(block, count);
+    if (count < sizeof(block)) break;
+  }
+  std::fclose(file);
+  auto* buffer = static_cast<unsigned char*>(std::malloc(contents.size() ? contents.size() : 1));
+  if (!buffer) return nullptr;
+  std::memcpy(buffer, contents.data(), contents.size());
+  *length = static_cast<int>(contents.size());
+  return buffer;
+}
+
+unsigned char* QorGlfwGame::LoadImagePixels(const String& path, int* width, int* height,
+                                            int* depth) {
+  std::FILE* file = OpenResourceFile(path, "rb");
+  if (!file) return nullptr;
+  // 0 components requested: the file's own channel count, 8 bits each.
+  unsigned char* pixels = stbi_load_from_file(file, width, height, depth, 0);
+  std::fclose(file);
+  return pixels;
+}

@@ -1,0 +1,4 @@
+// Process entry of the game.
+int main() {
+  return 0;
+}
