@@ -3,7 +3,6 @@
 
 #include "host/diagnostics.h"
 
-QorGame* g_hostGame = nullptr;
 c_App* g_app = nullptr;
 c_GameDelegate* g_gameDelegate = nullptr;
 int g_updateRate = 0;

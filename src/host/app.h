@@ -32,7 +32,6 @@ class c_GameDelegate : public QorGameDelegate {
   void OnHostGraphicsLost() override;
 };
 
-extern QorGame* g_hostGame;
 extern c_App* g_app;
 extern c_GameDelegate* g_gameDelegate;
 extern int g_updateRate;

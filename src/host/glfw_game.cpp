@@ -29,8 +29,4 @@ void QorGlfwGame::ShowMouseCursor(bool shown) {
   platform.ShowMouseCursor(shown);
 }
 
-void* QorGlfwGame::LoadSoundSamples(const String&, int*, int*, int*, int*) {
-  return nullptr;
-}
-
 void QorGlfwGame::RunLoop() {}

@@ -7,6 +7,7 @@
 #include "host/diagnostics.h"
 
 QorGame* QorGame::current = nullptr;
+QorGame* g_hostGame = nullptr;
 
 QorGame::QorGame() {
   current = this;

@@ -94,3 +94,6 @@ class QorGame : public Object {
  private:
   static QorGame* current;
 };
+
+// The application's copy of the host object, set by the application's global initialisation.
+extern QorGame* g_hostGame;

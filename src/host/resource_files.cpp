@@ -84,3 +84,5 @@ unsigned char* QorGlfwGame::LoadImagePixels(const String& path, int* width, int*
   std::fclose(file);
   return pixels;
 }
+
+void* QorGlfwGame::LoadSoundSamples(const String&, int*, int*, int*, int*) { return nullptr; }

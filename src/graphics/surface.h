@@ -1,0 +1,27 @@
+// gxtkSurface: one OpenGL texture and the size of the picture in it. Pixels are premultiplied
+// by alpha once, at upload, and the CPU copy is freed right after.
+#pragma once
+
+#include <cstdint>
+
+#include "host/object.h"
+
+class gxtkSurface : public Object {
+ public:
+  ~gxtkSurface() override;
+
+  virtual int Discard();
+  virtual int PixelWidth() { return width; }
+  virtual int PixelHeight() { return height; }
+  virtual bool IsLoaded() { return true; }
+  // Creates the texture from `pixels`; false when OpenGL refuses every size.
+  virtual bool UploadTexture();
+
+  unsigned char* pixels = nullptr;  // from malloc; null after UploadTexture
+  int width = 0;
+  int height = 0;
+  int channels = 0;  // 1 grey, 2 grey + alpha, 3 RGB, 4 RGBA
+  std::uint32_t texture = 0;
+  float texScaleU = 0;
+  float texScaleV = 0;
+};
