@@ -2,7 +2,10 @@
 // handler calls, and the globals that tie the host, the application and the delegate together.
 #pragma once
 
+#include "audio/audio_engine.h"
+#include "graphics/renderer.h"
 #include "host/qor_game.h"
+#include "input/input_device.h"
 
 class c_App : public Object {
  public:
@@ -30,6 +33,11 @@ class c_GameDelegate : public QorGameDelegate {
   void OnHostTouch(int event, int data, float x, float y) override;
   void OnHostMotion(int event, int data, float x, float y, float z) override;
   void OnHostGraphicsLost() override;
+
+  // The devices, created at the start event and kept for the life of the process.
+  Ref<gxtkGraphics> graphics;
+  Ref<gxtkAudio> audio;
+  Ref<c_InputDevice> input;
 };
 
 extern c_App* g_app;
@@ -38,3 +46,6 @@ extern int g_updateRate;
 
 void SetAppUpdateRate(int hertz);
 int AppMillis();
+// The saved-state string through the host; the storage status is passed through.
+int SaveAppState(const String& text);
+String LoadAppState();
