@@ -64,6 +64,12 @@ ChannelRecord* ChannelWithSource(ChannelRecord* channels, int channel) {
   return record;
 }
 
+// A stopped channel no longer keeps its sample alive.
+void MarkStopped(ChannelRecord& record) {
+  record.state = kStopped;
+  record.sample = nullptr;
+}
+
 // Runs first in every operation that may bind or create buffers. A buffer still attached to a
 // source cannot be deleted and waits for a later flush.
 void FlushDiscardedBuffers(ChannelRecord* channels) {
@@ -179,7 +185,7 @@ int gxtkAudio::StopChannel(int channel) {
   ChannelRecord* record = FindChannel(channelRecords, channel);
   if (record && record->state != kStopped) {
     alSourceStop(record->source);
-    record->state = kStopped;
+    MarkStopped(*record);
   }
   return 0;
 }
@@ -188,7 +194,7 @@ int gxtkAudio::PauseChannel(int channel) {
   ChannelRecord* record = FindChannel(channelRecords, channel);
   if (!record || record->state != kPlaying) return 0;
   if (SourceState(record->source) == AL_STOPPED) {
-    record->state = kStopped;  // the sound has ended
+    MarkStopped(*record);  // the sound has ended
   } else {
     alSourcePause(record->source);
     record->state = kPaused;
@@ -209,7 +215,7 @@ int gxtkAudio::ChannelState(int channel) {
   ChannelRecord* record = FindChannel(channelRecords, channel);
   if (!record) return kStopped;
   if (record->state == kPlaying && SourceState(record->source) == AL_STOPPED) {
-    record->state = kStopped;
+    MarkStopped(*record);
   }
   return record->state;
 }
