@@ -15,10 +15,16 @@ constexpr int kMaxJoystickButtons = 32;
 // Left, right and middle; other buttons produce no event.
 constexpr int kMouseButtonCount = 3;
 
+// GLFW reports a key press and then the characters it types. Set while the latest press was
+// of a key the game never sees (a keypad key, say), so that its characters are dropped too:
+// such a key produces no event at all. One window, one thread: a plain flag does.
+bool g_typingIgnoredKey = false;
+
 }  // namespace
 
 void OnWindowKey(QorGame& game, int glfwKey, int action) {
   const int code = HostKeyCode(glfwKey);
+  if (action != GLFW_RELEASE) g_typingIgnoredKey = code == 0;
   if (code == 0) return;
   if (action == GLFW_RELEASE) {
     game.DispatchKey(kEventKeyUp, code);
@@ -30,6 +36,7 @@ void OnWindowKey(QorGame& game, int glfwKey, int action) {
 }
 
 void OnWindowCharacter(QorGame& game, unsigned int character) {
+  if (g_typingIgnoredKey) return;
   game.DispatchKey(kEventChar, static_cast<int>(character));
 }
 

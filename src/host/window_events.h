@@ -6,7 +6,8 @@
 
 // A key report (GLFW_PRESS, GLFW_REPEAT or GLFW_RELEASE). Auto-repeat counts as a press.
 void OnWindowKey(QorGame& game, int glfwKey, int action);
-// A typed character, as GLFW reports it on press and auto-repeat.
+// A typed character, as GLFW reports it after the key press that typed it (and on
+// auto-repeat); dropped when that key is one the game never sees.
 void OnWindowCharacter(QorGame& game, unsigned int character);
 // A mouse-button report; (x, y) is the pointer position at the time of the report.
 void OnWindowMouseButton(QorGame& game, int button, int action, double x, double y);

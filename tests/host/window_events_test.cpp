@@ -136,6 +136,20 @@ TEST_F(WindowEvents, SpecialKeysAlsoTypeACharacter) {
   EXPECT_EQ(delegate->log.back(), "key 3 321");
 }
 
+TEST_F(WindowEvents, KeysTheGameNeverSeesTypeNothingEither) {
+  OnWindowKey(host, GLFW_KEY_KP_ADD, GLFW_PRESS);
+  OnWindowCharacter(host, '+');
+  OnWindowKey(host, GLFW_KEY_KP_1, GLFW_REPEAT);
+  OnWindowCharacter(host, '1');
+  OnWindowKey(host, GLFW_KEY_KP_1, GLFW_RELEASE);
+  EXPECT_EQ(delegate->log, Log{});
+  // A key released in between does not change what the latest pressed key types.
+  OnWindowKey(host, GLFW_KEY_EQUAL, GLFW_PRESS);
+  OnWindowKey(host, GLFW_KEY_RIGHT_ALT, GLFW_RELEASE);
+  OnWindowCharacter(host, '=');
+  EXPECT_EQ(delegate->log, (Log{"key 1 187", "key 3 61"}));
+}
+
 TEST_F(WindowEvents, MouseButtonsMotionAndTheCloseRequest) {
   OnWindowMouseButton(host, GLFW_MOUSE_BUTTON_LEFT, GLFW_PRESS, 10.5, 20);
   OnWindowMouseButton(host, GLFW_MOUSE_BUTTON_MIDDLE, GLFW_RELEASE, 1, 2);
