@@ -93,8 +93,14 @@ TEST_F(HostLoop, WithoutARateTheLoopOnlyRendersWhenEventsArrive) {
 TEST_F(HostLoop, IconifyGivesOneSuspendAndOneResumeWithAnUpdateAtOnceAfterTheResume) {
   // Like the game: 5 updates a second while suspended, 60 again on resume.
   delegate->onSuspend = [&] { host.ChangeUpdateRate(5); };
-  delegate->onResume = [&] { host.ChangeUpdateRate(60); };
-  double resumedAt = -1;
+  double resumedAt = -1, firstUpdateAfterResume = -1;
+  delegate->onResume = [&] {
+    host.ChangeUpdateRate(60);
+    resumedAt = platform.now;
+  };
+  delegate->onUpdate = [&] {
+    if (resumedAt >= 0 && firstUpdateAfterResume < 0) firstUpdateAfterResume = platform.now;
+  };
   platform.At(0.1, [&] {
     platform.iconified = true;
     platform.active = false;
@@ -102,10 +108,7 @@ TEST_F(HostLoop, IconifyGivesOneSuspendAndOneResumeWithAnUpdateAtOnceAfterTheRes
   platform.At(0.15, [&] { host.DispatchKey(1, 32); });
   // Restored but not yet active: still suspended.
   platform.At(0.3, [&] { platform.iconified = false; });
-  platform.At(0.5, [&] {
-    platform.active = true;
-    resumedAt = platform.now;
-  });
+  platform.At(0.5, [&] { platform.active = true; });
   platform.CloseAt(0.5 + 2.5 * kPeriod);
   host.RunLoop();
 
@@ -119,6 +122,7 @@ TEST_F(HostLoop, IconifyGivesOneSuspendAndOneResumeWithAnUpdateAtOnceAfterTheRes
   EXPECT_EQ(between, std::vector<std::string>{"key 1 32"});
   EXPECT_EQ(LogFrom(resume).substr(0, 20), "resume update render");
   EXPECT_EQ(resumedAt, 0.5);
+  EXPECT_EQ(firstUpdateAfterResume, 0.5) << "no sleep between the resume and the update";
   EXPECT_GT(platform.waits, 0) << "suspended, the loop waits instead of sleeping";
   EXPECT_FALSE(host.IsSuspended());
 }
