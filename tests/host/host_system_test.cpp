@@ -12,10 +12,6 @@
 
 namespace {
 
-// An application object lives until the process ends by design; its last objects are still
-// referenced when a test stops the program, which is not a leak.
-const char* const kNoLeakCheck = "ASAN_OPTIONS=detect_leaks=0";
-
 std::string ReadFile(const std::string& path) {
   std::stringstream text;
   text << std::ifstream(path).rdbuf();
@@ -79,7 +75,7 @@ class EventLogRun : public testing::Test {
 TEST(GameWindow, OpensResizable640x480TitledParvoltAndCentred) {
   VirtualDisplay display;
   ASSERT_TRUE(display.Ready());
-  ChildProgram game({PARVOLT_GAME, "--ignored", "-x"}, {display.Environment(), kNoLeakCheck});
+  ChildProgram game({PARVOLT_GAME, "--ignored", "-x"}, {display.Environment()});
   const std::string window = display.WaitForWindow(game.Pid());
   ASSERT_FALSE(window.empty()) << game.Out() << game.Err();
   const std::string info = display.Run("xwininfo -id " + window);
@@ -99,6 +95,15 @@ TEST(GameWindow, WithoutADisplayStartUpFails) {
   ChildProgram game({PARVOLT_GAME}, {"-DISPLAY", "-WAYLAND_DISPLAY"});
   EXPECT_EQ(game.WaitExit(20.0), 255);
   EXPECT_EQ(game.Out(), "glfwInit failed\n");
+  EXPECT_EQ(game.Err(), "");
+}
+
+TEST(GameWindow, WithoutOpenGLTheWindowCannotOpen) {
+  VirtualDisplay display(VirtualDisplay::kNoWindowManager, {"-extension", "GLX"});
+  ASSERT_TRUE(display.Ready());
+  ChildProgram game({PARVOLT_GAME}, {display.Environment()});
+  EXPECT_EQ(game.WaitExit(20.0), 255);
+  EXPECT_EQ(game.Out(), "glfwOpenWindow failed\n");
   EXPECT_EQ(game.Err(), "");
 }
 

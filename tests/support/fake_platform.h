@@ -6,6 +6,10 @@
 //   platform.CloseAt(2.0);                         // the loop returns at the first poll after
 //   host.RunLoop();
 //
+// For a whole application on it: create the host, call InitialiseLifecycleGlobals() (so that
+// g_hostGame is this host), construct the application object (it attaches its delegate), then
+// run the loop.
+//
 // The clock (`now`, seconds) moves only when the loop sleeps (by exactly the requested time),
 // when it waits for events (to the next scripted event), or when a test sets it, for example
 // from inside an update to make that update slow. Scripted events run inside PollEvents once

@@ -18,14 +18,18 @@ class VirtualDisplay {
  public:
   enum Manager { kNoWindowManager, kWithWindowManager };
 
-  explicit VirtualDisplay(Manager manager = kNoWindowManager) {
+  // `serverOptions` go to Xvfb as they are, for example {"-extension", "GLX"} for a server
+  // without OpenGL.
+  explicit VirtualDisplay(Manager manager = kNoWindowManager,
+                          const std::vector<std::string>& serverOptions = {}) {
     int numberPipe[2];
     if (pipe(numberPipe) != 0) return;
     // Xvfb picks a free display number and writes it to the pipe once it accepts clients.
-    server = std::make_unique<ChildProgram>(
-        std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(numberPipe[1]), "-screen",
-                                 "0", "1920x1080x24", "-nolisten", "tcp", "-noreset"},
-        std::vector<std::string>{}, numberPipe[1]);
+    std::vector<std::string> command = {"Xvfb",      "-displayfd", std::to_string(numberPipe[1]),
+                                        "-screen",   "0",          "1920x1080x24",
+                                        "-nolisten", "tcp",        "-noreset"};
+    command.insert(command.end(), serverOptions.begin(), serverOptions.end());
+    server = std::make_unique<ChildProgram>(command, std::vector<std::string>{}, numberPipe[1]);
     close(numberPipe[1]);
     char digits[16] = {};
     ssize_t length = 0;
