@@ -4,7 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <thread>
@@ -13,9 +15,9 @@
 
 namespace {
 
-constexpr int kRounds = 300;
-// Roughly a megabyte of UTF-8 per save, so that a save lasts long enough to be cut.
-constexpr int kStateUnits = 400000;
+constexpr int kRounds = 200;
+// About 250 KB of UTF-8 per save, written over many pages, so that a cut can land anywhere.
+constexpr int kStateUnits = 100000;
 
 // State number `serial`: its number, a body whose length depends on it, and an end marker,
 // mixing one-, two- and three-byte code units so that a cut can fall inside a sequence.
@@ -38,31 +40,51 @@ long CompleteStateSerial(const String& text) {
   return text == BuildState(serial) ? serial : -1;
 }
 
-[[noreturn]] void SaveForever(QorGlfwGame& host, long firstSerial) {
+// Saves new states until killed, telling the parent through `ready` as each save begins.
+[[noreturn]] void SaveForever(QorGlfwGame& host, long firstSerial, int ready) {
   for (long serial = firstSerial;; ++serial) {
-    if (host.StoreState(BuildState(serial)) != 0) _exit(1);
+    const String state = BuildState(serial);
+    if (write(ready, "s", 1) != 1 || host.StoreState(state) != 0) _exit(1);
   }
+}
+
+// The longest of a few saves here and now: kill moments are spread over about one save, so
+// they fall inside saves on a fast machine and a slow one (sanitizers, load) alike.
+std::chrono::microseconds MeasureSave(QorGlfwGame& host) {
+  const String state = BuildState(0);
+  std::chrono::steady_clock::duration longest{};
+  for (int i = 0; i < 3; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(host.StoreState(state), 0);
+    longest = std::max(longest, std::chrono::steady_clock::now() - start);
+  }
+  return std::chrono::duration_cast<std::chrono::microseconds>(longest);
 }
 
 TEST(SavedStateUnderKill, AlwaysHoldsOneCompleteState) {
   TempWorkingFolder folder;
   InertPlatform platform;
   QorGlfwGame host(platform);
-  ASSERT_EQ(host.StoreState(BuildState(0)), 0);
+  const std::chrono::microseconds saveTime = MeasureSave(host);
 
   const unsigned seed = std::random_device{}();
   SCOPED_TRACE("seed " + std::to_string(seed));
   std::mt19937 random(seed);
-  std::uniform_int_distribution<int> killDelayMicros(0, 40000);
+  std::uniform_int_distribution<long> killDelayMicros(0, saveTime.count() * 3 / 2);
   long lastSerial = 0;
   int roundsCutInsideASave = 0;
   for (int round = 1; round <= kRounds; ++round) {
-    const long firstSerial = round * 1000L;
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
-    if (child == 0) SaveForever(host, firstSerial);
+    if (child == 0) SaveForever(host, round * 1000L, ready[1]);
+    close(ready[1]);
+    char signal = 0;
+    ASSERT_EQ(read(ready[0], &signal, 1), 1) << "the saving child failed in round " << round;
     std::this_thread::sleep_for(std::chrono::microseconds(killDelayMicros(random)));
     kill(child, SIGKILL);
+    close(ready[0]);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped by itself in round " << round;
@@ -80,6 +102,8 @@ TEST(SavedStateUnderKill, AlwaysHoldsOneCompleteState) {
       std::filesystem::remove(entry.path());
     }
   }
+  std::printf("saves take %ld us; %d of %d kills fell inside a save\n",
+              static_cast<long>(saveTime.count()), roundsCutInsideASave, kRounds);
   EXPECT_GT(roundsCutInsideASave, kRounds / 4);
   EXPECT_GT(lastSerial, 0) << "no save completed in any round";
 }
