@@ -1,0 +1,2 @@
+#include "sheets.h"
+void PaintBaddie(Canvas&, int) {}

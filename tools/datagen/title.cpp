@@ -1,0 +1,3 @@
+#include "sheets.h"
+void PaintLogo(Canvas&, int) {}
+void PaintStudioEmblem(Canvas&, int) {}
