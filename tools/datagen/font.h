@@ -12,12 +12,13 @@ inline constexpr int kGlyphHeight = 9;
 
 // Whether pixel (column, row) of the glyph of `code` is set; false outside the glyph or font.
 bool GlyphPixel(int code, int column, int row);
-// The glyph of `code` with its top-left pixel at (x, y) units, the shadow one unit down-right.
+// The glyph of `code` with its top-left pixel at (x, y) units, each glyph pixel `pixel` units
+// square, and the shadow one glyph pixel down-right.
 void DrawGlyph(Canvas& canvas, int code, float x, float y, const Colour& colour,
-               const Colour& shadow);
-// A line of glyphs centred on centreX, advancing by the glyph width plus one.
+               const Colour& shadow, float pixel = 1.0f);
+// A line of glyphs centred on centreX, advancing by the glyph width plus one pixel.
 void DrawPixelText(Canvas& canvas, std::string_view text, float centreX, float top,
-                   const Colour& colour, const Colour& shadow);
+                   const Colour& colour, const Colour& shadow, float pixel = 1.0f);
 
 // Frame `index` of the bitmap font sheet: the glyph of code index + 32 centred in its cell.
 void PaintFontCell(Canvas& cell, int index);
