@@ -50,6 +50,7 @@ void Chime(std::vector<float>& out) {
       if (t < 0) continue;
       float value = 0;
       for (int p = 0; p < 3; ++p) {
+        if (roots[k] * partials[p] > 15000.0f) continue;  // nothing useful near the top
         value += levels[p] * Decay(t, 0.09f / partials[p] + 0.02f) *
                  oscillators[p].Sine(roots[k] * partials[p]);
       }
@@ -118,6 +119,7 @@ void Alarm(std::vector<float>& out) {
   for (std::size_t i = 0; i < out.size(); ++i) {
     const float t = Time(i);
     const int beep = static_cast<int>(t / 0.095f);
+    if (beep >= 4) break;
     const float start = 0.095f * static_cast<float>(beep);
     const float f = beep % 2 == 0 ? 988.0f : 740.0f;
     const float gate = synth::Window(t, start + 0.004f, start + 0.085f);
