@@ -4,7 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <regex>
+#include <sstream>
 
 #include "asset_table.h"
 #include "data_test_support.h"
@@ -17,10 +17,12 @@ const fs::path kData = PARVOLT_DATA_DIR;
 
 // A number that sox's stats prints on the line starting with `label`; NaN when absent.
 double SoxStat(const std::string& stats, const std::string& label) {
-  const std::regex line("(^|\n)" + label + " +([-0-9.inf]+)");
-  std::smatch match;
-  if (!std::regex_search(stats, match, line)) return std::nan("");
-  return std::strtod(match[2].str().c_str(), nullptr);
+  std::istringstream lines(stats);
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line.rfind(label + " ", 0) == 0) return std::strtod(line.c_str() + label.size(), nullptr);
+  }
+  return std::nan("");
 }
 
 // The peak level of a file after sox's effects, in dBFS.
