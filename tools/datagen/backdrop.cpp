@@ -65,7 +65,7 @@ void Nebula(Canvas& frame) {
   frame.Shade(all, [&](float x, float y) {
     const float v = std::clamp(Clouds(x, y, 11) * 1.6f - 0.55f, 0.0f, 1.0f);
     const float t = std::clamp(Clouds(x, y, 29) * 1.6f - 0.6f, 0.0f, 1.0f);
-    return palette::kNight.Mix(violet, v * 0.55f).Mix(teal, t * 0.45f);
+    return palette::kNight.Mix(violet, v * 0.85f).Mix(teal, t * 0.7f);
   });
 }
 
