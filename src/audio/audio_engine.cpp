@@ -122,6 +122,15 @@ gxtkAudio::gxtkAudio() {
   alDistanceModel(AL_NONE);
 }
 
+void gxtkAudio::CloseDevice() {
+  if (!alDevice) return;
+  alcMakeContextCurrent(nullptr);
+  if (alContext) alcDestroyContext(static_cast<ALCcontext*>(alContext));
+  alcCloseDevice(static_cast<ALCdevice*>(alDevice));
+  alContext = nullptr;
+  alDevice = nullptr;
+}
+
 int gxtkAudio::SuspendAll() {
   for (ChannelRecord& channel : channelRecords) {
     // The state stays 1, so ResumeAll can tell these from channels the application paused.

@@ -50,6 +50,10 @@ class gxtkAudio : public Object {
   virtual int MusicState();
   virtual int SetMusicVolume(float volume);
 
+  // Ends the OpenAL context and closes the device; every later call stays silent. For the end
+  // of the process, where OpenAL Soft would otherwise report the device still open.
+  void CloseDevice();
+
   void* alDevice = nullptr;   // ALCdevice*
   void* alContext = nullptr;  // ALCcontext*
   ChannelRecord channelRecords[kChannelCount];

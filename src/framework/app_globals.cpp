@@ -1,10 +1,7 @@
 // The application globals and their initial values, and the shared random number generator.
 #include "framework/app_globals.h"
 
-#include "audio/audio_engine.h"
-#include "graphics/graphics_context.h"
 #include "host/entry.h"
-#include "input/input_device.h"
 
 float g_virtualWidth = 640;
 float g_virtualHeight = 480;
@@ -15,13 +12,8 @@ String g_creditsLines[kCreditsLineCount];
 std::uint32_t g_randomSeed = 1234;
 
 void InitAppGlobals() {
+  // The host, the application, the delegate, the devices and the drawing context.
   InitialiseLifecycleGlobals();
-  // The devices appear at the start event.
-  g_graphicsDevice = nullptr;
-  g_audioDevice = nullptr;
-  g_inputDevice = nullptr;
-  g_renderDevice = nullptr;
-  InitGraphicsGlobals();
   g_virtualWidth = 640;
   g_virtualHeight = 480;
   g_screenWidth = 640;

@@ -1,9 +1,19 @@
 // c_App's construction step, the delegate's calls of the application, and the app globals.
 #include "host/app.h"
 
+#include <cstdlib>
+
 #include "graphics/graphics_context.h"
 #include "graphics/image.h"
 #include "host/diagnostics.h"
+
+namespace {
+
+void CloseAudioAtExit() {
+  if (g_audioDevice) g_audioDevice->CloseDevice();
+}
+
+}  // namespace
 
 c_App* g_app = nullptr;
 c_GameDelegate* g_gameDelegate = nullptr;
@@ -29,6 +39,9 @@ void c_GameDelegate::OnHostStart() {
   UseDefaultFont();
   audio = New<gxtkAudio>();
   g_audioDevice = audio.Get();
+  // The audio device closes when the process ends, however it ends.
+  static const bool closesAtExit = std::atexit(CloseAudioAtExit) == 0;
+  (void)closesAtExit;
   input = New<c_InputDevice>();
   g_inputDevice = input.Get();
   g_app->HandleCreate();
@@ -83,6 +96,12 @@ void c_GameDelegate::OnHostMotion(int event, int data, float x, float y, float z
 
 void c_GameDelegate::OnHostGraphicsLost() {
   graphics->DiscardResources();
+}
+
+void InitialiseDeviceGlobals() {
+  InitGraphicsGlobals();
+  g_audioDevice = nullptr;
+  g_inputDevice = nullptr;
 }
 
 void SetAppUpdateRate(int hertz) {

@@ -44,5 +44,8 @@ extern c_App* g_app;
 extern c_GameDelegate* g_gameDelegate;
 extern int g_updateRate;
 
+// The device globals before the start event: no devices, a fresh drawing context.
+void InitialiseDeviceGlobals();
+
 void SetAppUpdateRate(int hertz);
 int AppMillis();

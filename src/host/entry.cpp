@@ -42,6 +42,7 @@ void InitialiseLifecycleGlobals() {
   g_app = nullptr;
   g_gameDelegate = nullptr;
   g_updateRate = 0;
+  InitialiseDeviceGlobals();
 }
 
 int ApplicationEntry(int argc, char** argv, const ApplicationHooks& hooks) {

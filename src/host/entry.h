@@ -13,7 +13,8 @@ struct ApplicationHooks {
 };
 
 // The host's share of the application's global initialisation: g_hostGame from the host's
-// class-wide pointer, no application or delegate yet, update rate 0.
+// class-wide pointer, no application or delegate yet, update rate 0, no devices yet and a
+// fresh drawing context.
 void InitialiseLifecycleGlobals();
 
 // Kept from the command line and never read: the program has no options.

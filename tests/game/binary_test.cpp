@@ -69,6 +69,7 @@ TEST(GameBinary, AnIconifySavesANewInstallAndTheNextStartLoadsIt) {
     display.RequestClose(window);
     EXPECT_EQ(game.WaitExit(10.0), 0);
     EXPECT_EQ(game.Out(), "");
+    EXPECT_EQ(game.Err(), "");
   }
   {
     ChildProgram game({PARVOLT_GAME}, {display.Environment()});

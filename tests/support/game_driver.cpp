@@ -10,6 +10,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "audio/audio_engine.h"
 #include "framework/app_globals.h"
 #include "framework/draw_list.h"
 #include "graphics/graphics_context.h"
@@ -59,6 +60,8 @@ GameDriver::GameDriver(GameDriverOptions driverOptions)
 }
 
 GameDriver::~GameDriver() {
+  // The next driver of the process opens a device of its own.
+  if (g_audioDevice) g_audioDevice->CloseDevice();
   std::filesystem::current_path(previousDir);
   std::error_code ignored;
   std::filesystem::remove_all(workDir, ignored);
