@@ -3,6 +3,9 @@
 // cost per frame of keeping the previous frame across the swap.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <thread>
+
 #include <GLFW/glfw3.h>
 
 #include "graphics/graphics_context.h"
@@ -16,7 +19,13 @@ constexpr int kPrimitives = 800;
 
 // A hidden window of the given size with its context current; null without a display.
 GLFWwindow* OpenWindow(int w, int h) {
-  if (!glfwInit()) return nullptr;
+  // The X server drops connections while it resets after its last client left: retry.
+  bool initialised = glfwInit();
+  for (int attempt = 0; !initialised && attempt < 20; ++attempt) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    initialised = glfwInit();
+  }
+  if (!initialised) return nullptr;
   glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
   GLFWwindow* window = glfwCreateWindow(w, h, "graphics bench", nullptr, nullptr);
   if (window) {

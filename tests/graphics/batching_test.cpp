@@ -10,7 +10,7 @@ namespace {
 class Batching : public WindowTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
+    ASSERT_NO_FATAL_FAILURE(WindowTest::SetUp());
     a = renderer->LoadSurfaceFile(WritePng("a.png", Picture(8, 8, 4, {255, 0, 0, 255})).c_str());
     b = renderer->LoadSurfaceFile(WritePng("b.png", Picture(8, 8, 4, {0, 255, 0, 255})).c_str());
     ASSERT_TRUE(a && b);

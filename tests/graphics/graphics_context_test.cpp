@@ -11,7 +11,7 @@ constexpr std::uint32_t kWhite = 0xFFFFFFFF;
 class DrawingState : public WindowTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
+    ASSERT_NO_FATAL_FAILURE(WindowTest::SetUp());
     StartFrame();
   }
 };

@@ -196,7 +196,7 @@ constexpr std::uint32_t kBlack = 0xFF000000;
 class ImageDrawing : public WindowTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
+    ASSERT_NO_FATAL_FAILURE(WindowTest::SetUp());
     // Four 4×4 frames: red, green, blue, white.
     Picture strip(16, 4, 4, {255, 0, 0, 255});
     strip.Paint(4, 0, 4, 4, {0, 255, 0, 255});

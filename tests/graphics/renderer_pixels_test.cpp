@@ -15,7 +15,7 @@ using Point = std::pair<int, int>;
 class RendererPixels : public WindowTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
+    ASSERT_NO_FATAL_FAILURE(WindowTest::SetUp());
     StartFrame();
   }
 
