@@ -14,13 +14,6 @@ namespace {
 constexpr int kTable = 10;   // the top list of table 1, the one the title screen plays
 constexpr int kRecent = 40;  // its recent list
 
-// A driver on the title screen after the slide-in, at 640 x 480 (one unit is one pixel).
-void ReachSettledTitle(GameDriver& game) {
-  game.Start();
-  game.FinishLoading();
-  game.RunUpdates(32);
-}
-
 std::string Repeat(const std::string& text, int count) {
   std::string repeated;
   for (int i = 0; i < count; ++i) repeated += text;
@@ -56,7 +49,7 @@ TEST(TitleScreen, ANewInstallShowsBothTablesWithAsManyRowsAsFit) {
 
 TEST(TitleScreen, ScoreRowsAreElevenCharacterFieldsOneLineApart) {
   GameDriver game;
-  ReachSettledTitle(game);
+  game.ReachTitleScreen();
   game.app().highscores[kTable] = 1234;
   game.RunUpdates(1);
   std::vector<DrawCommand> glyphs;
@@ -160,7 +153,7 @@ TEST(TitleScreen, RankLabelNamesThePlaceAScoreWouldTake) {
 TEST(TitleScreen, TheSoundSwitchTurnsTheSoundOnWithAClickAndOffSilently) {
   GameDriver game;
   WriteSound("sfx/098.wav", 1);
-  ReachSettledTitle(game);
+  game.ReachTitleScreen();
   c_MyApp& app = game.app();
   app.settings[soundOn] = 0;
   game.RunUpdates(1);
@@ -186,7 +179,7 @@ TEST(TitleScreen, TheSoundSwitchTurnsTheSoundOnWithAClickAndOffSilently) {
 
 TEST(TitleScreen, TheStartButtonStartsAGameOncePerPress) {
   GameDriver game;
-  ReachSettledTitle(game);
+  game.ReachTitleScreen();
   c_MyApp& app = game.app();
   // The start button is centred at (256, 336), 96 units wide.
   game.MouseDown(256, 336);
@@ -213,7 +206,7 @@ TEST(TitleScreen, FireControlsStartAGame) {
   for (int key : {90, 74, 32, 13, 88, 75, 17, 67, 76, 16, 86, 73}) {
     SCOPED_TRACE(key);
     GameDriver game;
-    ReachSettledTitle(game);
+    game.ReachTitleScreen();
     game.KeyDown(key);
     game.RunUpdates(1);
     EXPECT_EQ(game.app().gameState, 11);
@@ -223,7 +216,7 @@ TEST(TitleScreen, FireControlsStartAGame) {
   for (int button = 0; button < 4; ++button) {
     SCOPED_TRACE(button);
     GameDriver game;
-    ReachSettledTitle(game);
+    game.ReachTitleScreen();
     game.SetJoystickButton(button, true);
     game.RunUpdates(1);
     EXPECT_EQ(game.app().gameState, 11);
@@ -232,7 +225,7 @@ TEST(TitleScreen, FireControlsStartAGame) {
 
 TEST(TitleScreen, NothingStartsWhileTheCreditsAreOpen) {
   GameDriver game;
-  ReachSettledTitle(game);
+  game.ReachTitleScreen();
   c_MyApp& app = game.app();
   // The credits button is the logo at (570, 440).
   game.Tap(570, 440);

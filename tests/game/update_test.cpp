@@ -18,12 +18,6 @@
 
 namespace {
 
-void ReachTitle(GameDriver& game) {
-  game.Start();
-  game.FinishLoading();
-  game.RunUpdates(32);
-}
-
 std::vector<std::string> SplitFields(const std::string& text) {
   std::vector<std::string> fields(1);
   for (char c : text) {
@@ -40,7 +34,7 @@ std::vector<std::string> SplitFields(const std::string& text) {
 
 TEST(Update, ThePointerIsTakenInGameUnitsAndAPressReportsNoMovement) {
   GameDriver game({.width = 1280, .height = 720});  // two pixels per unit
-  ReachTitle(game);
+  game.ReachTitleScreen();
   c_MyApp& app = game.app();
   game.MouseMove(100, 100);
   game.RunUpdates(1);
@@ -70,7 +64,7 @@ TEST(Update, ThePointerIsTakenInGameUnitsAndAPressReportsNoMovement) {
 
 TEST(Update, LatchesHoldUntilEveryTouchAndControlIsReleased) {
   GameDriver game;
-  ReachTitle(game);
+  game.ReachTitleScreen();
   c_MyApp& app = game.app();
   game.MouseDown(600, 20);  // off every button
   app.touchLatch = 1;
@@ -92,7 +86,7 @@ TEST(Update, LatchesHoldUntilEveryTouchAndControlIsReleased) {
 
 TEST(Update, EscapeClosesTheCreditsAndBlocksOtherControlsWhileHeld) {
   GameDriver game;
-  ReachTitle(game);
+  game.ReachTitleScreen();
   c_MyApp& app = game.app();
   game.Tap(570, 440);  // the logo opens the credits
   ASSERT_EQ(app.creditsOpen, 1);
@@ -117,7 +111,7 @@ TEST(Update, TheCloseRequestEndsWithStatusZeroAndSavesNothing) {
   const ChildResult result = RunInChild([] {
     GameDriver game;
     std::printf("%s\n", game.WorkDir().c_str());
-    ReachTitle(game);
+    game.ReachTitleScreen();
     game.KeyDown(32);
     game.RunUpdates(2);  // a game is on
     game.app().score = 500;
@@ -134,7 +128,7 @@ TEST(Update, TheCloseRequestEndsWithStatusZeroAndSavesNothing) {
 
 TEST(Update, SuspendSavesAndOpensThePanelOnlyDuringAGame) {
   GameDriver game;
-  ReachTitle(game);
+  game.ReachTitleScreen();
   c_MyApp& app = game.app();
   game.Iconify();
   EXPECT_TRUE(game.StateFileExists());
@@ -160,7 +154,7 @@ TEST(Update, SuspendSavesAndOpensThePanelOnlyDuringAGame) {
 
 TEST(Update, F10TogglesTheDebugLine) {
   GameDriver game;
-  ReachTitle(game);
+  game.ReachTitleScreen();
   game.PressKey(121);
   game.Update();
   EXPECT_EQ(g_debugState, 1);

@@ -99,6 +99,12 @@ int GameDriver::FinishLoading() {
   return updates;
 }
 
+void GameDriver::ReachTitleScreen() {
+  Start();
+  FinishLoading();
+  RunUpdates(32);
+}
+
 void GameDriver::KeyDown(int code) {
   gameHost.DispatchKey(kEventKeyDown, code);
 }

@@ -3,8 +3,9 @@
 //   GameDriver game({.width = 640, .height = 480, .withData = true});
 //   game.Start();                 // start event, first frame: the loading sequence begins
 //   game.FinishLoading();         // updates until the title screen runs
-//   game.Tap(game.ToPixels(320), game.ToPixels(300));
-//   game.RunUpdates(10);
+//   game.RunUpdates(32);          // the title screen slides in (or: game.ReachTitleScreen())
+//   game.Tap(game.ToPixels(256), game.ToPixels(336));  // held over one update: the start button
+//   game.RunUpdates(1);                                 // state 11 becomes 10: a game is on
 //   EXPECT_EQ(game.app().gameState, 10);
 //
 // What is real: the host (a QorVindleGame over FakePlatform, whose clock moves only when the
@@ -63,6 +64,8 @@ class GameDriver {
   void RunUpdates(int count);
   // Runs updates until the loading sequence has finished; returns how many it took.
   int FinishLoading();
+  // Start, loading, and the title screen's 32 updates of slide-in: its buttons in place.
+  void ReachTitleScreen();
   // One update without a frame, and one frame without an update.
   void Update();
   void Render();
