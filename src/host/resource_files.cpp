@@ -5,6 +5,8 @@
 
 #include "host/glfw_game.h"
 
+#include "audio/sound_formats.h"
+
 #include <stb_image.h>
 
 namespace {
@@ -85,4 +87,24 @@ unsigned char* QorGlfwGame::LoadImagePixels(const String& path, int* width, int*
   return pixels;
 }
 
-void* QorGlfwGame::LoadSoundSamples(const String&, int*, int*, int*, int*) { return nullptr; }
+// The decoder is chosen by the path's ending, whatever the case of its letters.
+void* QorGlfwGame::LoadSoundSamples(const String& path, int* length, int* channels, int* format,
+                                    int* hertz) {
+  std::FILE* file = OpenResourceFile(path, "rb");
+  if (!file) return nullptr;
+  const String lowered = path.ToLower();
+  DecodedSound sound;
+  if (lowered.EndsWith(".wav")) {
+    sound = ReadWavFile(file);
+  } else if (lowered.EndsWith(".ogg")) {
+    sound = ReadOggFile(file);
+  }
+  std::fclose(file);
+  if (sound.samples) {
+    *length = sound.length;
+    *channels = sound.channels;
+    *format = sound.format;
+    *hertz = sound.hertz;
+  }
+  return sound.samples;
+}
