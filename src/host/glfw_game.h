@@ -19,7 +19,7 @@ class HostPlatform {
   virtual void Sleep(double seconds) = 0;
   // Runs the event callbacks for everything pending.
   virtual void PollEvents() = 0;
-  // Blocks until some window event is pending (the idle wait).
+  // Blocks until some window event is pending (the idle wait); may run its callbacks.
   virtual void WaitEvents() = 0;
   virtual bool IsWindowOpen() = 0;
   virtual bool IsIconified() = 0;
@@ -57,6 +57,13 @@ class QorGlfwGame : public QorGame {
   double updatePeriod = 0;
 
  private:
+  // Suspends while the window is iconified; resumes once it is restored and active.
+  void FollowIconify();
+  // Sleeps while the next update is not due, else runs one to four updates and one frame.
+  void RunFixedRatePass();
+  // Rate 0 or suspended: one frame (none while iconified), then waits for window events.
+  void RunIdlePass();
+
   static QorGlfwGame* currentGlfw;
 };
 

@@ -1,11 +1,15 @@
 // Resource addresses and file reading: the "vindle://" mapping onto folders under the working
 // directory, opening, whole-file reads, and the image decoder entry of the GLFW host.
+#include <climits>
 #include <cstdlib>
 #include <cstring>
+
+#include <sys/stat.h>
 
 #include "host/glfw_game.h"
 
 #include "audio/sound_formats.h"
+#include "host/text_codec.h"
 
 #include <stb_image.h>
 
@@ -23,25 +27,6 @@ constexpr AddressPrefix kAddressPrefixes[] = {
     {"vindle://external/", "./external/"},
 };
 
-// The mapped path is handed to the C library as UTF-8, in place of a wide-character open.
-std::string ToUtf8(const String& text) {
-  std::string bytes;
-  for (int i = 0; i < text.Length(); ++i) {
-    const unsigned unit = text[i];
-    if (unit < 0x80) {
-      bytes.push_back(static_cast<char>(unit));
-    } else if (unit < 0x800) {
-      bytes.push_back(static_cast<char>(0xC0 | (unit >> 6)));
-      bytes.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
-    } else {
-      bytes.push_back(static_cast<char>(0xE0 | (unit >> 12)));
-      bytes.push_back(static_cast<char>(0x80 | ((unit >> 6) & 0x3F)));
-      bytes.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
-    }
-  }
-  return bytes;
-}
-
 }  // namespace
 
 String QorGlfwGame::MapResourcePath(const String& path) {
@@ -56,7 +41,15 @@ String QorGlfwGame::MapResourcePath(const String& path) {
 std::FILE* QorGame::OpenResourceFile(const String& path, const String& mode) {
   const String mapped = MapResourcePath(path);
   if (mapped.IsEmpty()) return nullptr;
-  return std::fopen(ToUtf8(mapped).c_str(), ToUtf8(mode).c_str());
+  // The mapped path goes to the C library as UTF-8, in place of a wide-character open.
+  std::FILE* file = std::fopen(EncodeUtf8(mapped).c_str(), EncodeUtf8(mode).c_str());
+  // A folder opens for reading on this system but is no file to read.
+  struct stat status;
+  if (file && (fstat(fileno(file), &status) != 0 || S_ISDIR(status.st_mode))) {
+    std::fclose(file);
+    return nullptr;
+  }
+  return file;
 }
 
 unsigned char* QorGame::ReadResourceBytes(const String& path, int* length) {
@@ -70,6 +63,8 @@ unsigned char* QorGame::ReadResourceBytes(const String& path, int* length) {
     if (count < sizeof(block)) break;
   }
   std::fclose(file);
+  // The length is reported as an int.
+  if (contents.size() > static_cast<size_t>(INT_MAX)) return nullptr;
   auto* buffer = static_cast<unsigned char*>(std::malloc(contents.size() ? contents.size() : 1));
   if (!buffer) return nullptr;
   std::memcpy(buffer, contents.data(), contents.size());

@@ -7,14 +7,21 @@
 
 class c_JoyState : public Object {
  public:
+  static constexpr int kButtonCount = 32;
+
   float stickX[2] = {};
   float stickY[2] = {};
-  float stickZ[2] = {};
-  bool buttons[32] = {};
+  float stickZ[2] = {};  // the third and the sixth axis
+  bool buttons[kButtonCount] = {};
 };
 
 class c_InputDevice : public Object {
  public:
+  static constexpr int kKeyCodeCount = 512;  // key codes 0-511
+  static constexpr int kCharQueueSize = 32;  // characters kept between two updates
+  static constexpr int kFingerCount = 32;
+  static constexpr int kJoystickPorts = 4;
+
   c_InputDevice();
 
   virtual int PollJoysticks();
@@ -36,14 +43,14 @@ class c_InputDevice : public Object {
   virtual float AccelerationX();
   virtual float AccelerationY();
 
-  Ref<c_JoyState> joysticks[4];
-  bool keyHeld[512] = {};
-  int keyPressCount[512] = {};
+  Ref<c_JoyState> joysticks[kJoystickPorts];
+  bool keyHeld[kKeyCodeCount] = {};
+  int keyPressCount[kKeyCodeCount] = {};
   int charGet = 0;
   int charPut = 0;
-  int charQueue[32] = {};
+  int charQueue[kCharQueueSize] = {};
   float pointerX = 0, pointerY = 0;
-  float touchX[32] = {}, touchY[32] = {};
+  float touchX[kFingerCount] = {}, touchY[kFingerCount] = {};
   float accelX = 0, accelY = 0, accelZ = 0;
 };
 
