@@ -2,6 +2,8 @@
 // opens, the touch that opened it, closing by a touch, and the scrolling text's cycle.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -30,15 +32,17 @@ std::vector<DrawCommand> SquaresOfColour(const GameDriver& game, float red, floa
   return squares;
 }
 
-// The glyphs of the scrolling lines, without the corner dials' numbers.
-std::string TextGlyphs(const GameDriver& game) {
-  std::string glyphs;
+// The scrolling lines by their place above (negative) or below the centre, without the corner
+// dials' numbers; empty lines draw nothing and do not appear.
+std::map<int, std::string> TextLines(const GameDriver& game) {
+  std::map<int, std::string> lines;
+  const c_MyApp& app = game.app();
   for (const DrawCommand& c : game.DrawCommands()) {
-    if (c.IsImage(game.app().fontImageId) && c.x > 150 && c.x < 500) {
-      glyphs += static_cast<char>(c.frame + 32);
-    }
+    if (!c.IsImage(app.fontImageId) || c.x < 150 || c.x > 500) continue;
+    const auto place = static_cast<int>(std::lround((c.y - 240 - app.creditsScroll) / 16));
+    lines[place] += static_cast<char>(c.frame + 32);
   }
-  return glyphs;
+  return lines;
 }
 
 }  // namespace
@@ -126,7 +130,7 @@ TEST(Credits, TheTextRepeatsAfterThirtyEightLines) {
   game.RunUpdates(100);
   c_MyApp& app = game.app();
   const int first = app.creditsLine;
-  const std::string shown = TextGlyphs(game);
+  const std::map<int, std::string> shown = TextLines(game);
   // One new line about every 53 updates.
   int updates = 0;
   while (app.creditsLine < first + 38) {
@@ -134,12 +138,12 @@ TEST(Credits, TheTextRepeatsAfterThirtyEightLines) {
     ++updates;
   }
   EXPECT_NEAR(updates, 38 * 16 / 0.3, 60);
-  EXPECT_EQ(TextGlyphs(game), shown);
+  EXPECT_EQ(TextLines(game), shown);
   game.RunUpdates(60);
-  EXPECT_NE(TextGlyphs(game), shown);
+  EXPECT_NE(TextLines(game), shown);
   // Eight lines around the centre are shown, never the last line.
   for (int i = 0; i < 38 * 60; ++i) {
     game.RunUpdates(1);
-    ASSERT_EQ(TextGlyphs(game).find("End"), std::string::npos);
+    for (const auto& [place, line] : TextLines(game)) ASSERT_NE(line, "End");
   }
 }

@@ -67,6 +67,13 @@ void* realloc(void* memory, std::size_t size) {
 #endif
 
 TEST(Allocations, ABusyGameRunsAThousandUpdatesWithoutAllocating) {
+  // The counter itself works.
+  counting = true;
+  int* volatile probe = new int(1);
+  delete probe;
+  counting = false;
+  ASSERT_GT(allocations, 0);
+
   GameDriver game;
   StartPlaying(game);
   c_MyApp& app = game.app();

@@ -3,6 +3,7 @@
 // the sparks.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,13 +33,13 @@ void DropOneOut(c_MyApp& app) {
 }
 
 // The black veil of the overlay, if the list holds one.
-const DrawCommand* FindVeil(const std::vector<DrawCommand>& list) {
-  for (const DrawCommand& c : list) {
+std::optional<DrawCommand> FindVeil(const GameDriver& game) {
+  for (const DrawCommand& c : game.DrawCommands()) {
     if (c.IsRect() && c.x == -1 && c.y == -1 && c.red == 0 && c.green == 0 && c.blue == 0) {
-      return &c;
+      return c;
     }
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 // The glyphs drawn on the line y, right of x (the energy over the heart, the score centred).
@@ -82,7 +83,7 @@ TEST(GameOver, TheOverlayRunsNinetyUpdatesThenTheScoreIsSavedAndTheTitleReturns)
   game.RunUpdates(1);
   EXPECT_EQ(app.shipDestroyed, 1);
   EXPECT_EQ(app.gameOverTimer, 1);
-  EXPECT_EQ(FindVeil(game.DrawCommands()), nullptr);
+  EXPECT_FALSE(FindVeil(game).has_value());
 
   struct Step {
     int update;  // after N
@@ -99,10 +100,12 @@ TEST(GameOver, TheOverlayRunsNinetyUpdatesThenTheScoreIsSavedAndTheTitleReturns)
     done = step.update;
     EXPECT_EQ(app.gameState, step.state);
     EXPECT_EQ(app.gameOverTimer, step.timer);
-    const DrawCommand* veil = FindVeil(game.DrawCommands());
-    ASSERT_NE(veil, nullptr);
+    const std::optional<DrawCommand> veil = FindVeil(game);
+    ASSERT_TRUE(veil.has_value());
     EXPECT_EQ(veil->alpha, step.veil);
-    if (step.update == 89) EXPECT_FALSE(game.StateFileExists());
+    if (step.update == 89) {
+      EXPECT_FALSE(game.StateFileExists());
+    }
     if (step.update == 90) {
       // The score went in during this update, which drew no screen of its own: the overlay
       // was added to the play field's list.
@@ -114,14 +117,16 @@ TEST(GameOver, TheOverlayRunsNinetyUpdatesThenTheScoreIsSavedAndTheTitleReturns)
       EXPECT_EQ(fields[57], "1234");
       EXPECT_EQ(app.clearBlue, 8);
     }
-    if (step.update == 91) EXPECT_EQ(app.clearBlue, 80);  // the title's list, overlay on top
+    if (step.update == 91) {
+      EXPECT_EQ(app.clearBlue, 80);  // the title's list, overlay on top
+    }
   }
   const std::string glyphs = game.Glyphs();
   EXPECT_NE(glyphs.find("GAMEOVER"), std::string::npos);
   EXPECT_NE(glyphs.find("NewHighscore1st!"), std::string::npos);
   game.RunUpdates(10);
   EXPECT_EQ(app.gameOverTimer, 0);
-  EXPECT_EQ(FindVeil(game.DrawCommands()), nullptr);
+  EXPECT_FALSE(FindVeil(game).has_value());
 }
 
 TEST(GameOver, TheEndGameButtonStartsTheSameSequence) {
