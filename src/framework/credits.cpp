@@ -195,6 +195,8 @@ Card MeasureCard(c_MyApp& app) {
 
 }  // namespace
 
+// Lines are kept short enough to stay inside the circle's band: the text is centred a little
+// right of the middle.
 void InitCreditsLines() {
   static const char* const kLines[kCreditsLineCount] = {
       "",
@@ -205,7 +207,7 @@ void InitCreditsLines() {
       "-=-=-",
       "",
       "Developed using",
-      "C++, GLFW, OpenGL and stb",
+      "C++, GLFW, OpenGL, stb",
       "www.glfw.org",
       "",
       "-=-=-",
@@ -216,7 +218,7 @@ void InitCreditsLines() {
       "the Parvolt team",
       "",
       "Font : EditUndo",
-      "by our own pixel font code",
+      "by our own font code",
       "Lowercase added by",
       "the Parvolt team",
       "",
@@ -227,7 +229,7 @@ void InitCreditsLines() {
       "",
       "Sound and Music by",
       "the Parvolt team",
-      "using our own synthesiser,",
+      "using our own synth,",
       "OpenAL Soft,",
       "stb_vorbis",
       "or whatever else",
