@@ -11,8 +11,24 @@
 #include "host/object.h"
 #include "host/text.h"
 
+struct GLFWwindow;
+
 class gxtkGraphics : public Object {
  public:
+  // The layout the client arrays point into: position, texture coordinate, colour bytes R, G,
+  // B, A in memory order.
+  struct Vertex {
+    float x, y;
+    float u, v;
+    std::uint32_t color;
+  };
+
+  // Kinds of primitive a batch holds.
+  enum BatchKind { kNoBatch = 0, kPoints = 1, kLines = 2, kQuads = 4, kPolygon = 5 };
+
+  static constexpr int kMaxVertices = 1024;
+  static constexpr int kMaxQuads = kMaxVertices / 4;
+
   // Draws into the current OpenGL context. Without one (no window) the renderer is headless:
   // it keeps its state and batch but makes no OpenGL calls, its size is whatever
   // SetHeadlessSize last gave, and loaded surfaces keep their sizes without a texture.
@@ -45,8 +61,47 @@ class gxtkGraphics : public Object {
   virtual int WriteSurfacePixels(gxtkSurface* surface, std::span<const int> pixels, int x, int y,
                                  int w, int h, int offset, int pitch);
 
-  bool IsHeadless() const;
+  bool IsHeadless() const { return window == nullptr; }
   void SetHeadlessSize(int w, int h);
   // OpenGL draw calls issued since construction (for tests and benchmarks).
-  std::int64_t DrawCallCount() const;
+  std::int64_t DrawCallCount() const { return drawCalls; }
+  // Vertices (indices for quads) of the latest draw call.
+  int LastDrawSize() const { return lastDrawSize; }
+
+  // The finished frame survives the buffer swap as a texture: EndFrame copies it and the next
+  // BeginFrame draws it back, opaque, before anything else; after a size change a frame starts
+  // from black. Public so that their cost can be measured on their own.
+  void KeepFinishedFrame();
+  void DrawPreviousFrame();
+
+  int width = 0;
+  int height = 0;
+  std::uint32_t packedColor = 0xFFFFFFFF;
+  float red = 255, green = 255, blue = 255;
+  float alpha = 1;
+  float a = 1, b = 0, c = 0, d = 1, tx = 0, ty = 0;
+  bool transformed = false;
+  Vertex vertices[kMaxVertices] = {};
+  std::uint16_t quadIndices[kMaxQuads * 6] = {};
+  int batchKind = kNoBatch;
+  int batchCount = 0;
+  Ref<gxtkSurface> batchSurface;
+
+ private:
+  void Flush();
+  // Flushes when the primitive cannot join the batch; returns where its vertices go.
+  Vertex* StartPrimitive(int kind, gxtkSurface* surface, int capacity, int verticesEach);
+  void PutVertex(Vertex& vertex, float x, float y) const;
+  void PutTexturedVertex(Vertex& vertex, float x, float y, float u, float v) const;
+  void RecomputePackedColor();
+  void RefreshSize();
+  void SetUpFrameState();
+
+  GLFWwindow* window = nullptr;
+  int headlessWidth = 0;
+  int headlessHeight = 0;
+  int blendMode = 0;  // the blend function OpenGL has: 0 premultiplied alpha, 1 additive
+  std::int64_t drawCalls = 0;
+  int lastDrawSize = 0;
+  Ref<gxtkSurface> previousFrame;
 };

@@ -8,6 +8,11 @@
 
 class gxtkSurface : public Object {
  public:
+  // Allocates storage for the bound texture, with glTexImage2D's arguments.
+  using TextureStorageFunction = void (*)(unsigned target, int level, int internalFormat, int width,
+                                          int height, int border, unsigned format, unsigned type,
+                                          const void* pixels);
+
   ~gxtkSurface() override;
 
   virtual int Discard();
@@ -17,6 +22,10 @@ class gxtkSurface : public Object {
   // Creates the texture from `pixels`; false when OpenGL refuses every size.
   virtual bool UploadTexture();
 
+  // glTexImage2D, or a stand-in for an OpenGL that refuses some sizes (tests set one; the
+  // refusal is read back through glGetError as with a real driver).
+  static TextureStorageFunction allocateStorage;
+
   unsigned char* pixels = nullptr;  // from malloc; null after UploadTexture
   int width = 0;
   int height = 0;
@@ -24,4 +33,7 @@ class gxtkSurface : public Object {
   std::uint32_t texture = 0;
   float texScaleU = 0;
   float texScaleV = 0;
+
+ private:
+  bool CreateTexture();
 };

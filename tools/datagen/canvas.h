@@ -1,0 +1,66 @@
+// A picture being drawn: premultiplied float RGBA pixels with a units-to-pixels scale, painted
+// through coverage masks and written out as an 8-bit straight-alpha PNG.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "raster.h"
+
+// Straight (not premultiplied) colour, every channel 0..1.
+struct Colour {
+  float r = 0;
+  float g = 0;
+  float b = 0;
+  float a = 1;
+
+  Colour WithAlpha(float alpha) const { return {r, g, b, alpha}; }
+  Colour Mix(const Colour& other, float t) const;
+  Colour Brighter(float amount) const;  // blends toward white
+  Colour Darker(float amount) const;    // blends toward black
+};
+
+// A colour in the 0..255 notation used for the palette.
+constexpr Colour Rgb(int r, int g, int b) {
+  return {static_cast<float>(r) / 255.0f, static_cast<float>(g) / 255.0f,
+          static_cast<float>(b) / 255.0f, 1.0f};
+}
+
+class Canvas {
+ public:
+  // `scale` pixels per drawing unit; the size is in pixels.
+  Canvas(int width, int height, float scale);
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  float Scale() const { return scale_; }
+
+  Mask Shape(const Path& path) const { return Rasterise(path, width_, height_, scale_); }
+  Mask EmptyMask() const { return Mask(width_, height_); }
+
+  // Paints `colour` over the picture where the mask covers it.
+  void Fill(const Mask& mask, const Colour& colour);
+  // The same with a colour that varies over the picture, given at unit coordinates.
+  void Shade(const Mask& mask, const std::function<Colour(float x, float y)>& colour);
+  // Adds light: colour × coverage is added to the colour and the alpha grows as in painting over.
+  void AddLight(const Mask& mask, const Colour& colour);
+
+  // Copies `source` into this picture with its top-left pixel at (x, y).
+  void Blit(const Canvas& source, int x, int y);
+
+  // Writes an RGBA PNG (making missing folders); false on failure.
+  bool SavePng(const std::string& path) const;
+  // The pixel at (x, y) as straight 8-bit RGBA, as the PNG holds it.
+  void StraightPixel(int x, int y, unsigned char out[4]) const;
+
+ private:
+  struct Premultiplied {
+    float r = 0, g = 0, b = 0, a = 0;
+  };
+
+  int width_;
+  int height_;
+  float scale_;
+  std::vector<Premultiplied> pixels_;
+};
