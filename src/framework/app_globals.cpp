@@ -3,7 +3,7 @@
 
 #include "audio/audio_engine.h"
 #include "graphics/graphics_context.h"
-#include "host/app.h"
+#include "host/entry.h"
 #include "input/input_device.h"
 
 float g_virtualWidth = 640;
@@ -15,10 +15,7 @@ String g_creditsLines[kCreditsLineCount];
 std::uint32_t g_randomSeed = 1234;
 
 void InitAppGlobals() {
-  g_hostGame = QorGame::Current();
-  g_app = nullptr;
-  g_gameDelegate = nullptr;
-  g_updateRate = 0;
+  InitialiseLifecycleGlobals();
   // The devices appear at the start event.
   g_graphicsDevice = nullptr;
   g_audioDevice = nullptr;

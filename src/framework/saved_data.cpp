@@ -9,6 +9,7 @@
 #include "framework/app_globals.h"
 #include "game/my_app.h"
 #include "host/diagnostics.h"
+#include "host/saved_state.h"
 
 namespace {
 

@@ -93,11 +93,3 @@ void SetAppUpdateRate(int hertz) {
 int AppMillis() {
   return g_hostGame->ElapsedMillis();
 }
-
-int SaveAppState(const String& text) {
-  return g_hostGame->StoreState(text);
-}
-
-String LoadAppState() {
-  return g_hostGame->FetchState();
-}

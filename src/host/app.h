@@ -46,6 +46,3 @@ extern int g_updateRate;
 
 void SetAppUpdateRate(int hertz);
 int AppMillis();
-// The saved-state string through the host; the storage status is passed through.
-int SaveAppState(const String& text);
-String LoadAppState();

@@ -12,8 +12,8 @@
 namespace {
 
 int Count(const std::vector<DrawCommand>& list, bool (DrawCommand::*kind)() const) {
-  return static_cast<int>(std::count_if(list.begin(), list.end(),
-                                        [&](const DrawCommand& c) { return (c.*kind)(); }));
+  return static_cast<int>(
+      std::count_if(list.begin(), list.end(), [&](const DrawCommand& c) { return (c.*kind)(); }));
 }
 
 }  // namespace

@@ -125,7 +125,11 @@ TEST(DrawList, BitmapTextPlacesOneGlyphPerVisibleCharacter) {
       {"A\\nB", 2, 1, {{'A', 79, 50}, {'B', 79, 60}}},
       // Spaces and codes without glyphs advance without drawing; a lone backslash is a glyph.
       {"A B", 0, 1, {{'A', 100, 50}, {'B', 114, 50}}},
-      {"A\t\xE9" "B\\", 0, 1, {{'A', 100, 50}, {'B', 121, 50}, {'\\', 128, 50}}},
+      {"A\t\xE9"
+       "B\\",
+       0,
+       1,
+       {{'A', 100, 50}, {'B', 121, 50}, {'\\', 128, 50}}},
       {"\x7F\x80\x9F", 0, 1, {{'\x7F', 100, 50}, {'\x80', 107, 50}, {'\x9F', 114, 50}}},
   };
   GameDriver game;
@@ -173,9 +177,9 @@ TEST(DrawList, PadNumberKeepsTheLastCharacters) {
     const char* expected;
   };
   const Case cases[] = {
-      {42, 6, "0", "000042"},   {1234567, 6, "0", "234567"},
+      {42, 6, "0", "000042"},      {1234567, 6, "0", "234567"},
       {0, 11, " ", "          0"}, {123456789, 8, "0", "23456789"},
-      {-5, 4, "0", "00-5"},     {42, 0, "0", "042"},
+      {-5, 4, "0", "00-5"},        {42, 0, "0", "042"},
       {7, 3, "ab", "ab7"},
   };
   GameDriver game;

@@ -78,15 +78,14 @@ TEST(SavedData, EachBlockIsCheckedOnItsOwn) {
     const char* name;
     std::vector<std::pair<int, std::string>> changes;
     std::string messages;
-    std::vector<std::pair<int, int>> settings;     // index, value after loading
-    std::vector<std::pair<int, int>> highscores;   // index, value after loading
+    std::vector<std::pair<int, int>> settings;    // index, value after loading
+    std::vector<std::pair<int, int>> highscores;  // index, value after loading
   };
   // Every case starts from scores in all three tables: 500 on top of table 0, 900 on top of
   // table 1 with 60 as its third-latest score, 300 on top of table 2.
   const std::vector<std::pair<int, std::string>> scores = {
-      {TableStart(0), "500"},         {TableChecksum(0), "2000"},
-      {TableStart(1), "900"},         {TableStart(1) + 5, "60"},
-      {TableChecksum(1), "3960"},     {TableStart(2), "300"},
+      {TableStart(0), "500"},    {TableChecksum(0), "2000"}, {TableStart(1), "900"},
+      {TableStart(1) + 5, "60"}, {TableChecksum(1), "3960"}, {TableStart(2), "300"},
       {TableChecksum(2), "1200"}};
   const Case cases[] = {
       {"everything valid", {}, kAllLoaded, {{1, 4}}, {{0, 500}, {10, 900}, {42, 60}, {20, 300}}},
@@ -147,11 +146,11 @@ TEST(SavedData, AShortStringSkipsTheSettingsAndLooksForBadgesAtTheStart) {
 
 TEST(SavedData, OddFieldsReadLikeAtoiAndOutOfRangeNumbersSaturate) {
   std::vector<std::string> fields = NewInstallFields();
-  fields[0] = "99999999999";      // beyond the range: the largest int (weight 0)
-  fields[1] = " \t+7 apples";     // white space, a sign, digits up to the first non-digit
-  fields[3] = "-99999999999";     // below the range: the smallest int
-  fields[4] = "\xC4\xB7";         // U+0137, whose low 8 bits are the digit 7
-  fields[6] = "abc";              // no digits: 0
+  fields[0] = "99999999999";   // beyond the range: the largest int (weight 0)
+  fields[1] = " \t+7 apples";  // white space, a sign, digits up to the first non-digit
+  fields[3] = "-99999999999";  // below the range: the smallest int
+  fields[4] = "\xC4\xB7";      // U+0137, whose low 8 bits are the digit 7
+  fields[6] = "abc";           // no digits: 0
   fields[7] = "";
   // 7 + 2*3 + 3*(-2^31) + 4*7 + 5*1 + 10*64 + 11*64 + 12*10, wrapped to 32 bits.
   fields[25] = "-2147482138";

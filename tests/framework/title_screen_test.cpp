@@ -28,8 +28,8 @@ std::string Repeat(const std::string& text, int count) {
 }
 
 const DrawCommand* FindImage(const std::vector<DrawCommand>& list, int id) {
-  const auto found = std::find_if(list.begin(), list.end(),
-                                  [&](const DrawCommand& c) { return c.IsImage(id); });
+  const auto found =
+      std::find_if(list.begin(), list.end(), [&](const DrawCommand& c) { return c.IsImage(id); });
   return found == list.end() ? nullptr : &*found;
 }
 
@@ -108,11 +108,7 @@ TEST(TitleScreen, InsertHighscoreShiftsBothListsAndSaves) {
   };
   const std::vector<int> full = {1000, 900, 800, 700, 600, 500, 400, 300, 200, 100};
   const Case cases[] = {
-      {"a tie goes below the score it ties with",
-       {500, 300},
-       500,
-       {500, 500, 300},
-       "1st!"},
+      {"a tie goes below the score it ties with", {500, 300}, 500, {500, 500, 300}, "1st!"},
       {"zero enters no top row", {}, 0, {}, "1st!"},
       {"a full table drops its last row",
        full,
@@ -134,8 +130,7 @@ TEST(TitleScreen, InsertHighscoreShiftsBothListsAndSaves) {
     app.InsertHighscore();
     std::vector<int> expectedTop = c.expectedTop;
     expectedTop.resize(10);
-    EXPECT_EQ(std::vector<int>(app.highscores + kTable, app.highscores + kTable + 10),
-              expectedTop);
+    EXPECT_EQ(std::vector<int>(app.highscores + kTable, app.highscores + kTable + 10), expectedTop);
     const std::vector<int> recent = {c.score, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     EXPECT_EQ(std::vector<int>(app.highscores + kRecent, app.highscores + kRecent + 10), recent);
 
@@ -153,8 +148,8 @@ TEST(TitleScreen, RankLabelNamesThePlaceAScoreWouldTake) {
   c_MyApp& app = game.app();
   for (int i = 0; i < 10; ++i) app.highscores[kTable + i] = 100 - 10 * i;
   const std::pair<int, const char*> cases[] = {
-      {1000, "1st!"}, {100, "1st!"}, {99, "2nd"}, {90, "2nd"}, {75, "4th"},
-      {41, "7th"},    {11, "10th"},  {10, "10th"}, {9, ""},    {-1, ""},
+      {1000, "1st!"}, {100, "1st!"}, {99, "2nd"},  {90, "2nd"}, {75, "4th"},
+      {41, "7th"},    {11, "10th"},  {10, "10th"}, {9, ""},     {-1, ""},
   };
   for (const auto& [score, label] : cases) {
     app.score = score;

@@ -30,7 +30,7 @@ struct GameDriverOptions {
   int height = 480;
   bool withData = false;  // link the generated data folder in as ./data
   // Creates the application object; the default creates the game.
-  std::function<c_App*()> createApp;
+  std::function<c_App*()> createApp = nullptr;
 };
 
 // One record of the draw-command list, decoded.
