@@ -185,7 +185,8 @@ int StepEnemies(c_MyApp& app, float playLeft) {
     if (app.menuOpen == 0) MoveEnemy(app, i);
     // All enemies change frame together, 0.6 seconds in each.
     float frame = enemy[kEnemyKind] - 1;
-    if ((AppMillis() + 120) % 1200 < 600) frame += 8;
+    // In 64 bits, so that the clock's last millisecond before wrapping does not overflow.
+    if ((static_cast<long long>(AppMillis()) + 120) % 1200 < 600) frame += 8;
     if (enemy[kEnemyHit] == 0) DrawHovering(app, enemy, playLeft, frame);
     if (enemy[kEnemyHit] > 0) DrawAndTestFalling(app, enemy, playLeft, frame);
   }

@@ -157,6 +157,22 @@ std::string TablePixels(const std::string& pixels) {
   return region;
 }
 
+// The tables once the title has settled: two pictures in a row agree (a slow machine may still
+// be loading or sliding the screen in).
+std::string SettledTablePixels(const GameRun& run) {
+  std::string previous = TablePixels(run.Pixels());
+  std::string current;
+  WaitUntil(
+      [&] {
+        current = TablePixels(run.Pixels());
+        const bool settled = current == previous;
+        previous = current;
+        return settled;
+      },
+      10.0);
+  return current;
+}
+
 class GameSystem : public testing::Test {
  protected:
   void SetUp() override {
@@ -184,7 +200,7 @@ TEST_F(GameSystem, AWholeGameEndsInBothTablesIsSavedAndLoadsAgain) {
   {
     GameRun run(display, folder);
     ASSERT_TRUE(run.HasWindow()) << run.Program().Err();
-    const std::string freshTables = TablePixels(run.Pixels());
+    const std::string freshTables = SettledTablePixels(run);
     run.HoldKey("space");
     // Long enough for some shots to find their enemies.
     run.SweepDrag(4);
@@ -216,7 +232,7 @@ TEST_F(GameSystem, AWholeGameEndsInBothTablesIsSavedAndLoadsAgain) {
     EXPECT_NE(fields[56], "0");
     EXPECT_EQ(fields[57], fields[56]);
     EXPECT_EQ(fields[2], "8");  // the blur switched off
-    tablesAfterGame = TablePixels(run.Pixels());
+    tablesAfterGame = SettledTablePixels(run);
     EXPECT_NE(tablesAfterGame, freshTables);
     display.RequestClose(run.Window());
     EXPECT_EQ(run.Program().WaitExit(5), 0);
@@ -230,7 +246,7 @@ TEST_F(GameSystem, AWholeGameEndsInBothTablesIsSavedAndLoadsAgain) {
     EXPECT_NE(out.find(line), std::string::npos) << line << " in:\n" << out;
   }
   EXPECT_EQ(out.find("Invalid"), std::string::npos);
-  EXPECT_EQ(TablePixels(again.Pixels()), tablesAfterGame);
+  EXPECT_EQ(SettledTablePixels(again), tablesAfterGame);
   // The credits: the test card's top row starts green at its left.
   again.Click(570, 440);
   Pause(1);
