@@ -30,18 +30,6 @@ std::vector<DrawCommand> SpeedBoxes(const GameDriver& game) {
   return boxes;
 }
 
-std::vector<std::string> SplitFields(const std::string& text) {
-  std::vector<std::string> fields(1);
-  for (char c : text) {
-    if (c == '|') {
-      fields.emplace_back();
-    } else {
-      fields.back() += c;
-    }
-  }
-  return fields;
-}
-
 }  // namespace
 
 TEST(SettingsPanel, OpensInThirteenUpdatesAndClosesInTwelveAt640By480) {

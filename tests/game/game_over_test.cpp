@@ -15,18 +15,6 @@ namespace {
 
 constexpr int kShipImage = 4;
 
-std::vector<std::string> SplitFields(const std::string& text) {
-  std::vector<std::string> fields(1);
-  for (char c : text) {
-    if (c == '|') {
-      fields.emplace_back();
-    } else {
-      fields.back() += c;
-    }
-  }
-  return fields;
-}
-
 // An enemy that falls out at the bottom in the next update, costing one energy.
 void DropOneOut(c_MyApp& app) {
   PlaceEnemy(app, 0, 20, 512, true);

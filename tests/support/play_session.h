@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "support/game_driver.h"
@@ -81,4 +82,17 @@ inline int GeneratorSteps(std::uint32_t from, std::uint32_t to) {
     from = from * 1664525u + 1013904223u;
   }
   return -1;
+}
+
+// The fields of the saved-state string, cut at every "|".
+inline std::vector<std::string> SplitFields(const std::string& text) {
+  std::vector<std::string> fields(1);
+  for (char c : text) {
+    if (c == '|') {
+      fields.emplace_back();
+    } else {
+      fields.back() += c;
+    }
+  }
+  return fields;
 }
