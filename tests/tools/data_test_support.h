@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct CommandResult {
@@ -37,3 +38,14 @@ struct Rgba {
   const unsigned char* At(int x, int y) const { return &pixels[(y * width + x) * 4]; }
 };
 Rgba LoadRgba(const std::filesystem::path& path);
+
+// Frame k of a grid of w × h frames as the grid loader finds it: rows wrap at the picture's
+// width. The top-left pixel.
+inline std::pair<int, int> FrameOrigin(const Rgba& picture, int w, int h, int k) {
+  const int perRow = picture.width / w;
+  return {(k % perRow) * w, (k / perRow) * h};
+}
+
+// The capital A of the pixel font, 5 pixels wide and 7 high ('#' set).
+inline constexpr const char* kCapitalA[] = {".###.", "#...#", "#...#", "#####",
+                                            "#...#", "#...#", "#...#"};

@@ -1,7 +1,9 @@
 // The data folder the build generates: clean sounds of the intended lengths, a backdrop tile
-// without seams, font cells in the loader's order, and the same bytes on every run.
+// without seams, font cells in the loader's order, frames with clear borders, and the same bytes
+// on every run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
@@ -81,25 +83,20 @@ TEST(GeneratedData, BackdropTilesWithoutSeam) {
 }
 
 TEST(GeneratedData, FontCellsHoldTheCharacterOfTheirCode) {
-  // The capital A of the pixel font, 5 pixels wide, placed 5 units right and 4 down in its cell.
-  const char* const kA[] = {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"};
+  // The capital A is placed 5 units right and 4 down in its cell.
   for (int level : assets::kDetailLevels) {
     SCOPED_TRACE(level);
     const Rgba font = LoadRgba(kData / assets::ImageFileName("fonts/editundo", level));
     const int cell = 16 * level;
     ASSERT_GE(font.width, cell);
-    // Cells are found as the grid loader finds them: rows wrap at the picture's width.
-    auto cellOrigin = [&](int k) {
-      const int perRow = font.width / cell;
-      return std::pair{(k % perRow) * cell, (k / perRow) * cell};
-    };
+    auto cellOrigin = [&](int k) { return FrameOrigin(font, cell, cell, k); };
     const auto [ax, ay] = cellOrigin('A' - assets::kFontFirstCode);
     for (int row = 0; row < 7; ++row) {
       for (int column = 0; column < 5; ++column) {
         const int x = ax + (5 * 2 + 2 * column + 1) * level / 2;
         const int y = ay + (4 * 2 + 2 * row + 1) * level / 2;
         const unsigned char* p = font.At(x, y);
-        if (kA[row][column] == '#') {
+        if (kCapitalA[row][column] == '#') {
           EXPECT_TRUE(p[3] > 200 && p[0] > 200 && p[1] > 200 && p[2] > 200)
               << "glyph pixel " << column << "," << row << " should be white";
         } else {
@@ -111,6 +108,33 @@ TEST(GeneratedData, FontCellsHoldTheCharacterOfTheirCode) {
     const auto [sx, sy] = cellOrigin(' ' - assets::kFontFirstCode);
     for (int y = sy; y < sy + cell; ++y) {
       for (int x = sx; x < sx + cell; ++x) ASSERT_EQ(font.At(x, y)[3], 0) << "space at " << x;
+    }
+  }
+}
+
+TEST(GeneratedData, FramesKeepAClearBorder) {
+  // A drawing that runs into its frame's edge shows a straight cut there, and the game's scaled
+  // and turned drawing can pick a neighbour's edge pixels. Glows may just reach the edge.
+  constexpr int kMostEdgeAlpha = 32;
+  for (const assets::ImageAsset& image : assets::kImages) {
+    // The backdrop is a tile: it runs on across its edges.
+    if (std::string(image.stem) == "bg") continue;
+    for (int level : assets::kDetailLevels) {
+      const std::string file = assets::ImageFileName(image.stem, level);
+      const Rgba sheet = LoadRgba(kData / file);
+      const int w = image.frameWidth * level, h = image.frameHeight * level;
+      ASSERT_GE(sheet.width, w) << file;
+      for (int k = 0; k < image.frameCount; ++k) {
+        const auto [x0, y0] = FrameOrigin(sheet, w, h, k);
+        int most = 0;
+        for (int i = 0; i < w; ++i) {
+          most = std::max({most, +sheet.At(x0 + i, y0)[3], +sheet.At(x0 + i, y0 + h - 1)[3]});
+        }
+        for (int i = 0; i < h; ++i) {
+          most = std::max({most, +sheet.At(x0, y0 + i)[3], +sheet.At(x0 + w - 1, y0 + i)[3]});
+        }
+        EXPECT_LE(most, kMostEdgeAlpha) << file << " frame " << k;
+      }
     }
   }
 }

@@ -13,7 +13,12 @@ constexpr Colour kRowColours[4] = {palette::kMagenta, palette::kOrange, palette:
                                    palette::kViolet};
 
 NeonStyle Body(const Colour& colour) {
-  return {.colour = colour, .rim = 0.85f, .glow = 1.0f, .glowStrength = 0.75f, .bodyShade = 0.6f};
+  return {.colour = colour,
+          .rim = 0.85f,
+          .glow = 1.0f,
+          .glowStrength = 0.75f,
+          .bodyShade = 0.6f,
+          .hotCore = false};
 }
 
 // A pair of white eyes with dark pupils, `look` shifting the pupils sideways.

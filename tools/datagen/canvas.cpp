@@ -7,6 +7,8 @@
 #include <cmath>
 #include <filesystem>
 
+#include "shapes.h"
+
 Colour Colour::Mix(const Colour& other, float t) const {
   return {r + (other.r - r) * t, g + (other.g - g) * t, b + (other.b - b) * t,
           a + (other.a - a) * t};
@@ -20,8 +22,21 @@ Colour Colour::Darker(float amount) const {
   return Mix({0, 0, 0, a}, amount);
 }
 
-Canvas::Canvas(int width, int height, float scale)
-    : width_(width), height_(height), scale_(scale), pixels_(width * height) {}
+Canvas::Canvas(int width, int height, float scale, Vec2 origin)
+    : width_(width), height_(height), scale_(scale), origin_(origin), pixels_(width * height) {}
+
+Mask Canvas::Shape(const Path& path) const {
+  const Vec2 shift = Shift();
+  if (shift.x == 0 && shift.y == 0) return Rasterise(path, width_, height_, scale_);
+  return Rasterise(shapes::Translated(path, shift.x, shift.y), width_, height_, scale_);
+}
+
+Mask Canvas::Stroke(const std::vector<Vec2>& points, float width, bool closed) const {
+  const Vec2 shift = Shift();
+  std::vector<Vec2> placed = points;
+  for (Vec2& p : placed) p = {p.x + shift.x, p.y + shift.y};
+  return RasteriseStroke(placed, width, closed, width_, height_, scale_);
+}
 
 void Canvas::Fill(const Mask& mask, const Colour& colour) {
   Shade(mask, [&](float, float) { return colour; });
@@ -32,8 +47,8 @@ void Canvas::Shade(const Mask& mask, const std::function<Colour(float x, float y
     for (int x = 0; x < width_; ++x) {
       const float cover = mask.At(x, y);
       if (cover <= 0) continue;
-      const Colour c =
-          colour((static_cast<float>(x) + 0.5f) / scale_, (static_cast<float>(y) + 0.5f) / scale_);
+      const Colour c = colour((static_cast<float>(x) + 0.5f - origin_.x) / scale_,
+                              (static_cast<float>(y) + 0.5f - origin_.y) / scale_);
       const float alpha = std::clamp(c.a * cover, 0.0f, 1.0f);
       Premultiplied& p = pixels_[y * width_ + x];
       p.r = c.r * alpha + p.r * (1 - alpha);

@@ -1,5 +1,6 @@
-// A picture being drawn: premultiplied float RGBA pixels with a units-to-pixels scale, painted
-// through coverage masks and written out as an 8-bit straight-alpha PNG.
+// A picture being drawn: premultiplied float RGBA pixels with a units-to-pixels mapping (a scale
+// and the pixel position of the unit origin), painted through coverage masks and written out as
+// an 8-bit straight-alpha PNG.
 #pragma once
 
 #include <functional>
@@ -29,14 +30,16 @@ constexpr Colour Rgb(int r, int g, int b) {
 
 class Canvas {
  public:
-  // `scale` pixels per drawing unit; the size is in pixels.
-  Canvas(int width, int height, float scale);
+  // `scale` pixels per drawing unit, the unit origin at pixel `origin`; the size is in pixels.
+  Canvas(int width, int height, float scale, Vec2 origin = {});
 
   int Width() const { return width_; }
   int Height() const { return height_; }
   float Scale() const { return scale_; }
 
-  Mask Shape(const Path& path) const { return Rasterise(path, width_, height_, scale_); }
+  Mask Shape(const Path& path) const;
+  // A line of the given width in units through the points (see RasteriseStroke).
+  Mask Stroke(const std::vector<Vec2>& points, float width, bool closed) const;
   Mask EmptyMask() const { return Mask(width_, height_); }
 
   // Paints `colour` over the picture where the mask covers it.
@@ -59,8 +62,12 @@ class Canvas {
     float r = 0, g = 0, b = 0, a = 0;
   };
 
+  // The origin in units: what is added to drawing coordinates before they are scaled.
+  Vec2 Shift() const { return {origin_.x / scale_, origin_.y / scale_}; }
+
   int width_;
   int height_;
   float scale_;
+  Vec2 origin_;
   std::vector<Premultiplied> pixels_;
 };

@@ -26,8 +26,8 @@ void IconShape(Canvas& frame, const Path& path) {
 
 // The round base every icon button sits on: a dark disc and a glowing ring.
 void IconBase(Canvas& frame) {
-  FillPath(frame, Of(Circle(16, 16, 13.5f)), palette::kBlack.WithAlpha(0.5f));
-  const Path ring = Ring(16, 16, 14.0f, 12.6f);
+  FillPath(frame, Of(Circle(16, 16, 13.0f)), palette::kBlack.WithAlpha(0.5f));
+  const Path ring = Ring(16, 16, 13.4f, 12.1f);
   Glow(frame, frame.Shape(ring), kIconInk, 1.2f, 0.7f);
   FillPath(frame, ring, kIconInk.WithAlpha(0.9f));
 }
@@ -61,12 +61,11 @@ void Arrow(Canvas& frame, float degrees) {
 void PaintIcon(Canvas& frame, int index) {
   if (index == 6) {
     // Drawn larger than the icons it marks, so it circles them with room to spare.
-    const Path ring = Ring(16, 16, 15.0f, 13.8f);
+    // Its glow fades out inside the frame, so no straight cut shows at the frame's edge.
+    Path ring = Ring(16, 16, 13.4f, 12.4f);
+    for (int i = 0; i < 4; ++i) ring.Add(Arc(16, 16, 13.6f, 11.6f, 90.0f * i - 14, 90.0f * i + 14));
     Glow(frame, frame.Shape(ring), kIconInk, 0.9f, 0.9f);
     FillPath(frame, ring, kIconInk);
-    for (int i = 0; i < 4; ++i) {
-      IconShape(frame, Of(Arc(16, 16, 15.6f, 12.6f, 90.0f * i - 14, 90.0f * i + 14)));
-    }
     return;
   }
   IconBase(frame);
@@ -171,14 +170,14 @@ void DialFace(Canvas& frame) {
 
 // The start button: a green capsule with the word in neon tubes.
 void StartButton(Canvas& frame) {
-  NeonShape(frame, Of(RoundRect(2, 12, 60, 40, 20)),
+  NeonShape(frame, Of(RoundRect(4, 14, 56, 36, 18)),
             {.colour = palette::kGreen,
              .rim = 2.2f,
-             .glow = 2.6f,
+             .glow = 2.2f,
              .glowStrength = 0.85f,
              .bodyShade = 0.62f});
-  FillPath(frame, Of(RoundRect(10, 15.5f, 44, 8, 4)), palette::kWhite.WithAlpha(0.12f));
-  for (const auto& stroke : WordStrokes("START", 32.0f, 26.0f, 2.0f, 1.3f)) {
+  FillPath(frame, Of(RoundRect(12, 17, 40, 7, 3.5f)), palette::kWhite.WithAlpha(0.12f));
+  for (const auto& stroke : WordStrokes("START", 32.0f, 26.6f, 1.8f, 1.3f)) {
     NeonLine(frame, stroke, 1.8f, palette::kWhite, 1.2f);
   }
 }

@@ -39,6 +39,12 @@ Strokes GridStrokes(char letter) {
   }
 }
 
+// Extra space between two letters in grid units: an L leaves its top right open and a T its
+// bottom left, so side by side they look further apart than the rest.
+float Kerning(char left, char right) {
+  return left == 'L' && right == 'T' ? -1.25f : 0.0f;
+}
+
 }  // namespace
 
 std::vector<std::vector<Vec2>> LetterStrokes(char letter, float x, float y, float unit,
@@ -55,13 +61,15 @@ std::vector<std::vector<Vec2>> LetterStrokes(char letter, float x, float y, floa
 
 std::vector<std::vector<Vec2>> WordStrokes(std::string_view word, float centreX, float top,
                                            float unit, float gap, float slant) {
-  const float width = (static_cast<float>(word.size()) * (4.0f + gap) - gap) * unit;
-  float x = centreX - width * 0.5f;
+  float width = (static_cast<float>(word.size()) * (4.0f + gap) - gap) * unit;
+  for (std::size_t i = 1; i < word.size(); ++i) width += Kerning(word[i - 1], word[i]) * unit;
+  // The slant moves the tops right; centring at half height keeps the word in the middle.
+  float x = centreX - width * 0.5f - 3.0f * unit * slant;
   Strokes all;
-  for (char letter : word) {
-    Strokes strokes = LetterStrokes(letter, x, top, unit, slant);
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    if (i > 0) x += (4.0f + gap + Kerning(word[i - 1], word[i])) * unit;
+    Strokes strokes = LetterStrokes(word[i], x, top, unit, slant);
     all.insert(all.end(), strokes.begin(), strokes.end());
-    x += (4.0f + gap) * unit;
   }
   return all;
 }

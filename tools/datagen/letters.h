@@ -12,6 +12,7 @@
 std::vector<std::vector<Vec2>> LetterStrokes(char letter, float x, float y, float unit,
                                              float slant = 0.0f);
 
-// The strokes of a word centred on centreX, letters 4 units wide with `gap` units between them.
+// The strokes of a word centred on centreX (at half height when slanted), letters 4 units wide
+// with `gap` units between them, pairs such as L and T set closer.
 std::vector<std::vector<Vec2>> WordStrokes(std::string_view word, float centreX, float top,
                                            float unit, float gap, float slant = 0.0f);

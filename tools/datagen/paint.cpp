@@ -4,7 +4,7 @@
 #include <algorithm>
 
 Mask LineMask(const Canvas& canvas, const std::vector<Vec2>& points, float width, bool closed) {
-  return RasteriseStroke(points, width, closed, canvas.Width(), canvas.Height(), canvas.Scale());
+  return canvas.Stroke(points, width, closed);
 }
 
 Mask OutlineMask(const Canvas& canvas, const Path& path, float width) {

@@ -8,11 +8,14 @@
 
 namespace {
 
+// The 16-unit sprites are drawn edge to edge and keep a one-unit border by the zoom.
+constexpr float kSpriteZoom = 14.0f / 16.0f;
+
 constexpr std::array kPainters = {
-    SheetPainter{"baddies", 16, PaintBaddie},
-    SheetPainter{"bang", 1, PaintBang},
+    SheetPainter{"baddies", 16, PaintBaddie, kSpriteZoom},
+    SheetPainter{"bang", 1, PaintBang, kSpriteZoom},
     SheetPainter{"heart", 1, PaintHeart},
-    SheetPainter{"ship", 1, PaintShip},
+    SheetPainter{"ship", 1, PaintShip, kSpriteZoom},
     SheetPainter{"BadgesA", 8, PaintBadge},
     SheetPainter{"fonts/editundo", 16, PaintFontCell},
     SheetPainter{"common/Testcard_Circle", 1, PaintTestCard},
@@ -45,8 +48,11 @@ Canvas PaintSheet(const assets::ImageAsset& image, const SheetPainter& painter, 
   const int rows = (image.frameCount + painter.columns - 1) / painter.columns;
   const auto scale = static_cast<float>(level);
   Canvas sheet(frameWidth * painter.columns, frameHeight * rows, scale);
+  // Zooming about the centre: the centre stays at the same pixel.
+  const Vec2 origin = {0.5f * static_cast<float>(frameWidth) * (1.0f - painter.zoom),
+                       0.5f * static_cast<float>(frameHeight) * (1.0f - painter.zoom)};
   for (int index = 0; index < image.frameCount; ++index) {
-    Canvas frame(frameWidth, frameHeight, scale);
+    Canvas frame(frameWidth, frameHeight, scale * painter.zoom, origin);
     painter.paint(frame, index);
     sheet.Blit(frame, (index % painter.columns) * frameWidth,
                (index / painter.columns) * frameHeight);

@@ -13,6 +13,10 @@ struct SheetPainter {
   const char* stem;
   int columns;  // frames per row of the sheet
   FramePainter paint;
+  // Drawings shrunk about the frame's centre by this factor, to keep a clear border: a frame
+  // whose glow ran into its edge would show a cut there, and at the game's scales and angles
+  // its edge pixels can be picked for the screen.
+  float zoom = 1.0f;
 };
 
 // The painters for every stem of assets::kImages.

@@ -9,9 +9,9 @@ using namespace shapes;
 
 // 16 × 16, nose up: a swept arrowhead in cyan with a hot cockpit and an orange engine flare.
 void PaintShip(Canvas& frame, int) {
-  const Contour engineFlare = Ellipse(8, 14.2f, 2.2f, 1.6f);
-  Glow(frame, frame.Shape(Of(engineFlare)), palette::kOrange, 1.2f, 1.0f);
-  FillPath(frame, Of(Ellipse(8, 14.0f, 1.3f, 1.1f)), palette::kYellow.Brighter(0.5f));
+  const Contour engineFlare = Ellipse(8, 13.6f, 1.9f, 1.2f);
+  Glow(frame, frame.Shape(Of(engineFlare)), palette::kOrange, 1.0f, 1.0f);
+  FillPath(frame, Of(Ellipse(8, 13.6f, 1.2f, 0.9f)), palette::kYellow.Brighter(0.5f));
 
   const Contour hull = Polygon({{8, 0.8f},
                                 {10.2f, 6.5f},
@@ -90,19 +90,19 @@ void PaintParts(Canvas& frame, int index) {
   Path shape;
   switch (index / 4) {
     case 0:
-      shape = Of(Circle(4, 4, 2.0f));
+      shape = Of(Circle(4, 4, 1.8f));
       break;
     case 1:
-      shape = Of(Star(4, 4, 3.4f, 1.0f, 4, 0));
+      shape = Of(Star(4, 4, 3.0f, 0.9f, 4, 0));
       break;
     case 2:
-      shape = Ring(4, 4, 2.8f, 1.8f);
+      shape = Ring(4, 4, 2.5f, 1.6f);
       break;
     default:
-      shape = Of(RegularPolygon(4, 4, 2.6f, 4, 0));
+      shape = Of(RegularPolygon(4, 4, 2.5f, 4, 0));
       break;
   }
-  Glow(frame, frame.Shape(shape), colour, 0.8f, 0.9f);
+  Glow(frame, frame.Shape(shape), colour, 0.7f, 0.9f);
   FillPath(frame, shape, colour);
   FillPath(frame, Of(Circle(4, 4, 0.9f)), colour.Brighter(0.7f));
 }

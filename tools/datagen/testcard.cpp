@@ -11,7 +11,7 @@ using namespace shapes;
 namespace {
 
 constexpr float kCentre = 128;
-constexpr float kRadius = 124;
+constexpr float kRadius = 123;
 constexpr float kBandTop = 76;
 constexpr float kBandBottom = 180;
 

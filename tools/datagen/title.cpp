@@ -46,7 +46,7 @@ void PaintLogo(Canvas& frame, int) {
   constexpr float kUnit = 6.0f;
   constexpr float kTop = 40.0f;
   constexpr float kSlant = 0.16f;
-  const auto word = WordStrokes("PARVOLT", 128, kTop, kUnit, 1.75f, kSlant);
+  const auto word = WordStrokes("PARVOLT", 128, kTop, kUnit, 1.5f, kSlant);
   // The echo: the same strokes a little down and right, dimmer.
   for (const auto& stroke : word) {
     std::vector<Vec2> echo = stroke;
