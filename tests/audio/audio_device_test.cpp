@@ -57,7 +57,7 @@ TEST(AudioDevice, PanOneComesOutLouderOnTheRight) {
   setenv("ALSOFT_CONF", config.c_str(), 1);
   setenv("ALSOFT_DRIVERS", "wave", 1);
 
-  WindowlessPlatform platform;
+  IdlePlatform platform;
   Ref<QorGlfwGame> host = New<QorGlfwGame>(platform);
   g_hostGame = host.Get();
   Ref<gxtkAudio> engine = New<gxtkAudio>();
@@ -83,7 +83,7 @@ TEST(AudioDevice, PanOneComesOutLouderOnTheRight) {
 TEST(AudioDevice, WithoutADeviceTheGameRunsSilent) {
   setenv("ALSOFT_DRIVERS", "nosuch", 1);
   TempFolder folder;
-  WindowlessPlatform platform;
+  IdlePlatform platform;
   Ref<QorGlfwGame> host = New<QorGlfwGame>(platform);
   g_hostGame = host.Get();
 

@@ -15,35 +15,10 @@
 #include <thread>
 
 #include "host/glfw_game.h"
+#include "support/fake_platform.h"
+#include "support/temp_folder.h"
 
 namespace audio_test {
-
-// No window system: the host only serves files.
-class WindowlessPlatform : public HostPlatform {
- public:
-  bool IsInitialised() override { return false; }
-  double Now() override { return 0; }
-  void Sleep(double) override {}
-  void PollEvents() override {}
-  void WaitEvents() override {}
-  bool IsWindowOpen() override { return false; }
-  bool IsIconified() override { return false; }
-  bool IsActive() override { return false; }
-  void InstallCallbacks(QorGlfwGame*) override {}
-  bool ReadJoystick(int, float*, float*, float*, bool*) override { return false; }
-  void ShowMouseCursor(bool) override {}
-};
-
-// A fresh folder under the test's temporary directory, removed at the end.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = ::testing::TempDir() + "parvolt-audio-XXXXXX";
-    path = mkdtemp(pattern.data());
-  }
-  ~TempFolder() { std::filesystem::remove_all(path); }
-  std::filesystem::path path;
-};
 
 struct Tone {
   double seconds = 0.1;

@@ -59,7 +59,7 @@ class AudioEngineTest : public ::testing::Test {
   }
 
   TempFolder folder;
-  WindowlessPlatform platform;
+  IdlePlatform platform;
   Ref<QorGlfwGame> host = New<QorGlfwGame>(platform);
   Ref<gxtkAudio> engine;
   int files = 0;

@@ -8,7 +8,7 @@ namespace {
 
 TEST(LoadSoundSamples, ChoosesTheDecoderByTheEndingOfThePath) {
   TempWorkingFolder folder;
-  InertPlatform platform;
+  IdlePlatform platform;
   QorGlfwGame host(platform);
   std::filesystem::create_directories("data/sfx");
   ASSERT_TRUE(RunTool("sox -n -r 22050 -b 16 -c 2 data/sfx/001.wav synth 0.1 sine 440"));

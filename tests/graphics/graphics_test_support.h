@@ -14,24 +14,9 @@
 #include "graphics/graphics_context.h"
 #include "graphics/renderer.h"
 #include "host/glfw_game.h"
+#include "support/fake_platform.h"
 
 struct GLFWwindow;
-
-// The host loop is not run here; the host object only serves file opening and decoding.
-class IdlePlatform : public HostPlatform {
- public:
-  bool IsInitialised() override { return false; }
-  double Now() override { return 0; }
-  void Sleep(double) override {}
-  void PollEvents() override {}
-  void WaitEvents() override {}
-  bool IsWindowOpen() override { return false; }
-  bool IsIconified() override { return false; }
-  bool IsActive() override { return true; }
-  void InstallCallbacks(QorGlfwGame*) override {}
-  bool ReadJoystick(int, float*, float*, float*, bool*) override { return false; }
-  void ShowMouseCursor(bool) override {}
-};
 
 // A picture in the decoder's layout: rows top to bottom, `channels` bytes per pixel.
 struct Picture {

@@ -9,12 +9,12 @@ namespace {
 class ResourceFiles : public ::testing::Test {
  protected:
   TempWorkingFolder folder;
-  InertPlatform platform;
+  IdlePlatform platform;
   QorGlfwGame host{platform};
 };
 
 TEST(ResourceAddress, MapsTheSchemeOntoFoldersUnderTheWorkingDirectory) {
-  InertPlatform platform;
+  IdlePlatform platform;
   QorGlfwGame host(platform);
   struct Case {
     const char* address;

@@ -63,7 +63,7 @@ std::chrono::microseconds MeasureSave(QorGlfwGame& host) {
 
 TEST(SavedStateUnderKill, AlwaysHoldsOneCompleteState) {
   TempWorkingFolder folder;
-  InertPlatform platform;
+  IdlePlatform platform;
   QorGlfwGame host(platform);
   const std::chrono::microseconds saveTime = MeasureSave(host);
 

@@ -26,7 +26,7 @@ class SavedState : public ::testing::Test {
   void TearDown() override { g_hostGame = nullptr; }
 
   TempWorkingFolder folder;
-  InertPlatform platform;
+  IdlePlatform platform;
   QorGlfwGame host{platform};
 };
 

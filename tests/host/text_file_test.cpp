@@ -15,7 +15,7 @@ std::vector<int> Units(const String& text) {
 
 TEST(TextFile, DecodesByTheByteOrderMarkAndTheUtf8Rules) {
   TempWorkingFolder folder;
-  InertPlatform platform;
+  IdlePlatform platform;
   QorGlfwGame host(platform);
   struct Case {
     const char* name;

@@ -109,3 +109,13 @@ class FakePlatform : public HostPlatform {
   };
   std::vector<Event> events;
 };
+
+// A platform with no window system at all, for hosts that only serve files and decoding: the
+// windowing library counts as not initialised, so the host's clock reads 0.
+class IdlePlatform : public FakePlatform {
+ public:
+  IdlePlatform() {
+    initialised = false;
+    windowOpen = false;
+  }
+};

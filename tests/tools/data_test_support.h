@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/temp_folder.h"
+
 struct CommandResult {
   int status = -1;     // the exit status, -1 when the command did not exit normally
   std::string output;  // standard output and standard error together
@@ -14,19 +16,6 @@ struct CommandResult {
 
 CommandResult RunCommand(const std::string& command);
 std::string Quoted(const std::filesystem::path& path);
-
-// A fresh folder under the system's temporary folder, removed with the object.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 std::vector<unsigned char> ReadBytes(const std::filesystem::path& path);
 
