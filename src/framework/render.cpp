@@ -73,6 +73,9 @@ int c_MyApp::HandleRender() {
   MeasureRenderRate(*this);
   const int width = GraphicsWidth();
   const int height = GraphicsHeight();
+  // A translucent backdrop lets the previous frame show through (the play field's blur), so
+  // that frame must survive the buffer swap; an opaque one covers it.
+  if (clearAlpha < 1) ShowPreviousFrame();
   SetRenderColor(clearRed, clearGreen, clearBlue);
   SetRenderAlpha(clearAlpha);
   RenderRect(-1, -1, static_cast<float>(width + 2), static_cast<float>(height + 2));

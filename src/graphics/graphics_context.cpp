@@ -167,6 +167,11 @@ int RenderEllipse(float x, float y, float rx, float ry) {
   return 0;
 }
 
+int ShowPreviousFrame() {
+  if (!g_renderDevice) return 0;
+  return g_renderDevice->ShowPreviousFrame();
+}
+
 int ResetRenderState() {
   g_renderDevice = g_graphicsDevice;
   g_graphicsContext->matrixSp = 0;

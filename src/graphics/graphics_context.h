@@ -51,3 +51,7 @@ int RenderLine(float x1, float y1, float x2, float y2);
 int RenderEllipse(float x, float y, float rx, float ry);
 // The start of every rendered frame: identity, white, alpha 1, blend 0, no scissor.
 int ResetRenderState();
+// For a frame that paints over the previous picture instead of covering the window: shows the
+// previous frame again, whatever the buffer swap did to it, and keeps this one for the next.
+// Call it before drawing anything.
+int ShowPreviousFrame();

@@ -68,9 +68,14 @@ class gxtkGraphics : public Object {
   // Vertices (indices for quads) of the latest draw call.
   int LastDrawSize() const { return lastDrawSize; }
 
-  // The finished frame survives the buffer swap as a texture: EndFrame copies it and the next
-  // BeginFrame draws it back, opaque, before anything else; after a size change a frame starts
-  // from black. Public so that their cost can be measured on their own.
+  // The previous frame survives the buffer swap for frames that paint over it (a translucent
+  // backdrop). Such a frame calls ShowPreviousFrame before it draws anything: the last frame is
+  // drawn back, opaque, if it was kept, and this frame is kept in turn by EndFrame (copied into
+  // a texture before the swap). Frames that cover the window need no copy, which costs a
+  // full-window read and draw on a software renderer. The first frame and the first at a new
+  // size start from black.
+  int ShowPreviousFrame();
+  // The two halves, public so that their cost can be measured on their own.
   void KeepFinishedFrame();
   void DrawPreviousFrame();
 
@@ -96,6 +101,7 @@ class gxtkGraphics : public Object {
   void RecomputePackedColor();
   void RefreshSize();
   void SetUpFrameState();
+  void StartFromBlackAtNewSize();
 
   GLFWwindow* window = nullptr;
   int headlessWidth = 0;
@@ -104,4 +110,8 @@ class gxtkGraphics : public Object {
   std::int64_t drawCalls = 0;
   int lastDrawSize = 0;
   Ref<gxtkSurface> previousFrame;
+  bool previousFrameKept = false;   // the copy holds the frame just before this one
+  bool showsPreviousFrame = false;  // this frame called ShowPreviousFrame
+  int lastFrameWidth = -1;
+  int lastFrameHeight = -1;
 };

@@ -1,6 +1,6 @@
-// A frame of the renderer: the 2D set-up at its start with the previous frame drawn back,
-// clearing, pixel read-back, and the end of the frame with its copy of the finished picture
-// and the buffer swap.
+// A frame of the renderer: the 2D set-up at its start, the previous frame drawn back for frames
+// that paint over it, clearing, pixel read-back, and the end of the frame with its copy of the
+// finished picture and the buffer swap.
 #include <cstring>
 #include <vector>
 
@@ -21,7 +21,8 @@ int gxtkGraphics::BeginFrame() {
   if (window) SetUpFrameState();
   batchCount = 0;
   blendMode = 0;
-  DrawPreviousFrame();
+  showsPreviousFrame = false;
+  StartFromBlackAtNewSize();
   // The delegate reads 1 as the request to render normally.
   return 1;
 }
@@ -52,7 +53,8 @@ int gxtkGraphics::EndFrame() {
   // The batch is empty; letting go of its surface keeps no texture alive across frames.
   batchSurface = nullptr;
   if (!window) return 0;
-  KeepFinishedFrame();
+  previousFrameKept = false;
+  if (showsPreviousFrame) KeepFinishedFrame();
   glfwSwapBuffers(window);
   return 0;
 }
@@ -67,18 +69,34 @@ void gxtkGraphics::KeepFinishedFrame() {
   glBindTexture(GL_TEXTURE_2D, previousFrame->texture);
   glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
   CheckGlError("glCopyTexSubImage2D");
+  previousFrameKept = true;
+}
+
+int gxtkGraphics::ShowPreviousFrame() {
+  showsPreviousFrame = true;
+  // Without a kept copy (the frame before covered the window) the back buffer is left as the
+  // swap left it, which is the previous picture wherever the driver preserves it.
+  if (previousFrameKept) DrawPreviousFrame();
+  return 0;
+}
+
+void gxtkGraphics::StartFromBlackAtNewSize() {
+  if (!window || (width == lastFrameWidth && height == lastFrameHeight)) return;
+  lastFrameWidth = width;
+  lastFrameHeight = height;
+  previousFrameKept = false;
+  glDisable(GL_SCISSOR_TEST);
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  CheckGlError("glClear (new frame size)");
 }
 
 void gxtkGraphics::DrawPreviousFrame() {
   if (!window) return;
+  if (!previousFrame || previousFrame->width != width || previousFrame->height != height) return;
   Flush();
+  const bool scissored = glIsEnabled(GL_SCISSOR_TEST);
   glDisable(GL_SCISSOR_TEST);
-  if (!previousFrame || previousFrame->width != width || previousFrame->height != height) {
-    // The first frame and the first one at a new size start from black.
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    return;
-  }
   const auto w = static_cast<float>(width);
   const auto h = static_cast<float>(height);
   const float u = w * previousFrame->texScaleU;
@@ -96,6 +114,7 @@ void gxtkGraphics::DrawPreviousFrame() {
   CheckGlError("glDrawElements (previous frame)");
   glDisable(GL_TEXTURE_2D);
   glEnable(GL_BLEND);
+  if (scissored) glEnable(GL_SCISSOR_TEST);
   ++drawCalls;
   lastDrawSize = 6;
 }

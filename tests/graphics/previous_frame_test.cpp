@@ -1,5 +1,6 @@
-// The previous frame survives the buffer swap: a frame that draws nothing shows the last one
-// even when the swap left the back buffer wiped, and a new window size starts from black.
+// The previous frame survives the buffer swap for frames that paint over it: such a frame shows
+// the last one even when the swap left the back buffer wiped; a frame that covers the window is
+// not copied; a new window size starts from black.
 #include <GLFW/glfw3.h>
 
 #include "graphics_test_support.h"
@@ -9,8 +10,9 @@ namespace {
 class PreviousFrame : public WindowTest {
  protected:
   // Frame content the next frame must show again.
-  std::vector<std::uint32_t> DrawPattern() {
+  std::vector<std::uint32_t> DrawPattern(bool overPrevious = true) {
     StartFrame();
+    if (overPrevious) ShowPreviousFrame();
     ClearRender(20, 40, 60);
     SetRenderColor(255, 0, 0);
     RenderRect(10, 10, 30, 20);
@@ -30,16 +32,28 @@ class PreviousFrame : public WindowTest {
   }
 };
 
-TEST_F(PreviousFrame, IsOnScreenWhenAFrameDrawsNothing) {
+TEST_F(PreviousFrame, IsOnScreenWhenAFrameDrawsNothingOverIt) {
   const std::vector<std::uint32_t> picture = DrawPattern();
   WipeBackBuffer();
   StartFrame();
+  ShowPreviousFrame();
   EXPECT_EQ(Block(0, 0, 128, 128), picture);
   FinishFrame();
   // And again from a frame that only showed the previous one.
   WipeBackBuffer();
   StartFrame();
+  ShowPreviousFrame();
   EXPECT_EQ(Block(0, 0, 128, 128), picture);
+}
+
+TEST_F(PreviousFrame, IsNotKeptFromAFrameThatCoversTheWindow) {
+  DrawPattern(false);
+  const std::int64_t drawsBefore = renderer->DrawCallCount();
+  WipeBackBuffer();
+  StartFrame();
+  ShowPreviousFrame();
+  EXPECT_EQ(renderer->DrawCallCount(), drawsBefore) << "no copy to draw back";
+  EXPECT_EQ(Block(0, 0, 4, 4), std::vector<std::uint32_t>(16, 0xFFFF00FF));
 }
 
 TEST_F(PreviousFrame, NewWindowSizeStartsFromBlack) {
@@ -61,6 +75,7 @@ TEST_F(PreviousFrame, NewWindowSizeStartsFromBlack) {
   const std::vector<std::uint32_t> picture = DrawPattern();
   WipeBackBuffer();
   StartFrame();
+  ShowPreviousFrame();
   EXPECT_EQ(Block(0, 0, 96, 80), picture);
 }
 
