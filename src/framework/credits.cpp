@@ -6,6 +6,7 @@
 
 #include "framework/app_globals.h"
 #include "framework/game_math.h"
+#include "game/game_ids.h"
 #include "game/my_app.h"
 #include "graphics/graphics_context.h"
 
@@ -14,11 +15,6 @@ namespace {
 constexpr int kFullSlide = 30;
 // Tiles grow to full size over the first 20 updates of the slide.
 constexpr int kTileGrowth = 20;
-constexpr int kCircleImage = 91;
-constexpr int kLogoImage = 98;
-constexpr int kStartButtonImage = 95;
-constexpr int kStudioLogoImage = 93;
-constexpr int kCloseSound = 99;
 constexpr float kLineSpacing = 16;
 constexpr float kScrollSpeed = 0.3f;
 // The last line is never reached by the cycle.
@@ -169,7 +165,7 @@ void DrawDials(c_MyApp& app, const Card& card) {
   DrawDialTexts(app, right, top, FloorToInt(g_screenWidth), FloorToInt(g_screenHeight),
                 app.fpsSmoothed);
   DrawDialFace(app, card, left, bottom);
-  DrawDialImage(app, left, bottom, kStartButtonImage, 12, 1);
+  DrawDialImage(app, left, bottom, kButtonsImage, 12, 1);
   DrawDialFace(app, card, right, bottom);
   DrawDialImage(app, right, bottom, kStudioLogoImage, 0, 0.3f);
 }
@@ -251,7 +247,7 @@ void c_MyApp::UpdateCredits() {
   SetDrawAlpha(card.fade);
   SetDrawScale(1);
   SetDrawColor(255, 255, 255);
-  DrawCommandImage(kCircleImage, card.width / 2, card.height / 2 - 24 * card.fold, 0);
+  DrawCommandImage(kTestCardCircleImage, card.width / 2, card.height / 2 - 24 * card.fold, 0);
   DrawScrollingText(*this, card);
 
   SetDrawAlpha(card.fade);
@@ -264,6 +260,6 @@ void c_MyApp::UpdateCredits() {
   if (anyTouchDown != 0 && touchLatch == 0) {
     touchLatch = 1;
     creditsOpen = 0;
-    PlaySfx(kCloseSound, 1, 1, 0);
+    PlaySfx(kWhooshSound, 1, 1, 0);
   }
 }

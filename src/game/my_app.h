@@ -19,6 +19,9 @@ enum SettingIndex {
   dpadSize = 12,
 };
 
+// Image and sound ids run from 0 to kBankSize - 1.
+constexpr int kBankSize = 100;
+
 // Marks an absent optional argument or an absent value; also the rectangle command kind.
 constexpr float kAbsent = -3717;
 
@@ -100,11 +103,11 @@ class c_MyApp : public c_App {
   int gameState = 0;
   int hdLevel = 0;
   float imageScale = 0;
-  Ref<c_Image> images[100];
-  int imageInfo[300] = {};
+  Ref<c_Image> images[kBankSize];
+  int imageInfo[3 * kBankSize] = {};  // frame width, height and count of each image
   int fontImageId = 0;
   int loadStep = 0;
-  Ref<c_Sound> sounds[100];
+  Ref<c_Sound> sounds[kBankSize];
   int sfxChannels[33] = {};
   int gameMode = 0;
   int spinnerAngle = 0;
