@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kFullSlide = 30;
 // Tiles grow to full size over the first 20 updates of the slide.
 constexpr int kTileGrowth = 20;
 constexpr float kLineSpacing = 16;
@@ -179,9 +178,9 @@ Card MeasureCard(c_MyApp& app) {
   app.gridRows = TruncToInt(card.height / card.cell);
   card.originX = card.width / 2 - static_cast<float>(app.gridCols) * card.cell / 2;
   card.originY = card.height / 2 - static_cast<float>(app.gridRows) * card.cell / 2;
-  app.foldOffset = kFullSlide - app.creditsSlide;
+  app.foldOffset = kCreditsSlideLength - app.creditsSlide;
   card.fold = static_cast<float>(app.foldOffset);
-  card.fade = static_cast<float>(app.creditsSlide) / kFullSlide;
+  card.fade = static_cast<float>(app.creditsSlide) / kCreditsSlideLength;
   card.tile = card.cell;
   if (app.creditsSlide < kTileGrowth) {
     card.tile = card.cell * static_cast<float>(app.creditsSlide) / kTileGrowth;

@@ -9,16 +9,13 @@
 
 namespace {
 
-constexpr int kTableRows = 10;
-constexpr int kRecentBase = 30;
-
 // The number of score rows that fit in the side panel's half of the screen, 1 to 10.
 int VisibleRows(const c_MyApp& app, float height) {
   const int rowHeight =
       TruncToInt(static_cast<float>(app.imageInfo[app.fontImageId * 3 + 1]) * app.drawScaleY);
   const int available = TruncToInt(height - 90 - height * 0.5f);
-  const int rows = rowHeight > 0 ? available / rowHeight : kTableRows;
-  return std::clamp(rows, 1, kTableRows);
+  const int rows = rowHeight > 0 ? available / rowHeight : kScoreTableRows;
+  return std::clamp(rows, 1, kScoreTableRows);
 }
 
 // "Top 10" (or "Highscore" for a single row) over the rows, one score per line.
@@ -43,7 +40,7 @@ void c_MyApp::UpdateTitleScreen() {
   BeginDrawList(0, 0, 80, 1);
   if (titleSlide < 0) titleSlide = TruncToInt(static_cast<float>(titleSlide) + 0.25f);
   const auto slide = static_cast<float>(titleSlide);
-  const int table = (gameMode - 1) * kTableRows;
+  const int table = (gameMode - 1) * kScoreTableRows;
 
   ResetDrawState();
   SetDrawScale(4);
@@ -79,7 +76,7 @@ void c_MyApp::UpdateTitleScreen() {
   SetDrawColor(200, 255, 100, 1);
   SetDrawScale(1.5f);
   const String recentText =
-      ScoreText(*this, "Last ", "Last", highscores + kRecentBase + table, rows);
+      ScoreText(*this, "Last ", "Last", highscores + kRecentScoresBase + table, rows);
   if (creditsOpen == 0) DrawBitmapText(panelX + 20, height / 2 + 20, recentText, 0, 0);
 
   ResetDrawState();
@@ -119,26 +116,26 @@ void c_MyApp::UpdateTitleScreen() {
 }
 
 void c_MyApp::InsertHighscore() {
-  int* top = highscores + (gameMode - 1) * kTableRows;
-  int* recent = highscores + kRecentBase + (gameMode - 1) * kTableRows;
+  int* top = highscores + (gameMode - 1) * kScoreTableRows;
+  int* recent = highscores + kRecentScoresBase + (gameMode - 1) * kScoreTableRows;
   // Strictly greater: a tie goes below the scores it ties with.
-  for (int p = 0; p < kTableRows; ++p) {
+  for (int p = 0; p < kScoreTableRows; ++p) {
     if (score > top[p]) {
-      std::copy_backward(top + p, top + kTableRows - 1, top + kTableRows);
+      std::copy_backward(top + p, top + kScoreTableRows - 1, top + kScoreTableRows);
       top[p] = score;
       break;
     }
   }
-  std::copy_backward(recent, recent + kTableRows - 1, recent + kTableRows);
+  std::copy_backward(recent, recent + kScoreTableRows - 1, recent + kScoreTableRows);
   recent[0] = score;
   SaveGameData();
 }
 
 String c_MyApp::RankLabel() {
-  static const char* const kLabels[kTableRows] = {"1st!", "2nd", "3rd", "4th", "5th",
-                                                  "6th",  "7th", "8th", "9th", "10th"};
-  const int* top = highscores + (gameMode - 1) * kTableRows;
-  for (int i = 0; i < kTableRows; ++i) {
+  static const char* const kLabels[kScoreTableRows] = {"1st!", "2nd", "3rd", "4th", "5th",
+                                                       "6th",  "7th", "8th", "9th", "10th"};
+  const int* top = highscores + (gameMode - 1) * kScoreTableRows;
+  for (int i = 0; i < kScoreTableRows; ++i) {
     if (score >= top[i]) return kLabels[i];
   }
   return String();

@@ -19,6 +19,14 @@ enum SettingIndex {
   dpadSize = 12,
 };
 
+// `highscores` holds three top-ten tables, table gameMode - 1 for each game mode, and from
+// kRecentScoresBase on three tables of the latest ten scores, newest first.
+constexpr int kScoreTableRows = 10;
+constexpr int kRecentScoresBase = 30;
+
+// creditsSlide counts up to this while the credits open and back to 0 while they close.
+constexpr int kCreditsSlideLength = 30;
+
 // Image and sound ids run from 0 to kBankSize - 1.
 constexpr int kBankSize = 100;
 

@@ -22,8 +22,6 @@ constexpr int kLatchedControls[] = {kUpControl,    kLeftControl,  kRightControl,
                                     kDownControl,  kFire1Control, kFire2Control,
                                     kFire3Control, kFire4Control, kBackControl};
 
-constexpr int kCreditsSlideEnd = 30;
-
 void MeasureUpdateRate(c_MyApp& app) {
   const int now = AppMillis();
   if (now - app.lastUpdateMillis > 0) app.updateFps = 1000 / (now - app.lastUpdateMillis);
@@ -102,7 +100,7 @@ void RunGameState(c_MyApp& app) {
   }
   // creditsOpen as UpdateCredits left it.
   if (app.creditsOpen == 0 && app.creditsSlide > 0) app.creditsSlide -= 1;
-  if (app.creditsOpen == 1 && app.creditsSlide < kCreditsSlideEnd) app.creditsSlide += 1;
+  if (app.creditsOpen == 1 && app.creditsSlide < kCreditsSlideLength) app.creditsSlide += 1;
 }
 
 void DrawDebugLine(c_MyApp& app) {
