@@ -6,6 +6,7 @@
 #include "audio/sound.h"
 #include "framework/app_globals.h"
 #include "framework/game_math.h"
+#include "game/game_ids.h"
 #include "game/my_app.h"
 #include "graphics/graphics_context.h"
 
@@ -25,32 +26,37 @@ struct LoadAction {
   int frames;
 };
 
+// The two assets of the loading screen, loaded at boot and again by the loading table.
+constexpr LoadAction kStudioLogoAction = {
+    5, AssetKind::kImage, kStudioLogoImage, "common/TOVKLogo", 256, 256, 1};
+constexpr LoadAction kFontAction = {6, AssetKind::kFont, kFontImage, "fonts/editundo", 7, 10, 128};
+
 constexpr LoadAction kLoadTable[] = {
-    {1, AssetKind::kImage, 97, "common/icons", 32, 32, 16},
-    {2, AssetKind::kImage, 95, "common/Buttons", 64, 64, 16},
-    {3, AssetKind::kImage, 94, "common/dpad", 32, 32, 16},
-    {4, AssetKind::kImage, 92, "common/icade", 64, 64, 2},
-    {5, AssetKind::kImage, 93, "common/TOVKLogo", 256, 256, 1},
-    {5, AssetKind::kImage, 91, "common/Testcard_Circle", 256, 256, 1},
-    {6, AssetKind::kFont, 90, "fonts/editundo", 7, 10, 128},
-    {7, AssetKind::kSound, 1, nullptr, 0, 0, 0},
-    {8, AssetKind::kSound, 95, nullptr, 0, 0, 0},
-    {9, AssetKind::kSound, 98, nullptr, 0, 0, 0},
-    {10, AssetKind::kSound, 99, nullptr, 0, 0, 0},
-    {11, AssetKind::kImage, 99, "bg", 256, 256, 1},
-    {12, AssetKind::kImage, 98, "logo", 256, 128, 1},
-    {13, AssetKind::kImage, 96, "parts", 8, 8, 16},
-    {14, AssetKind::kImage, 80, "BadgesA", 64, 64, 64},
-    {15, AssetKind::kImage, 1, "baddies", 16, 16, 64},
-    {16, AssetKind::kImage, 2, "bang", 16, 16, 1},
-    {17, AssetKind::kSound, 2, nullptr, 0, 0, 0},
-    {18, AssetKind::kSound, 3, nullptr, 0, 0, 0},
-    {19, AssetKind::kSound, 4, nullptr, 0, 0, 0},
-    {20, AssetKind::kSound, 5, nullptr, 0, 0, 0},
-    {21, AssetKind::kSound, 6, nullptr, 0, 0, 0},
-    {22, AssetKind::kImage, 3, "heart", 32, 32, 1},
-    {23, AssetKind::kImage, 4, "ship", 16, 16, 1},
-    {24, AssetKind::kSound, 7, nullptr, 0, 0, 0},
+    {1, AssetKind::kImage, kIconImage, "common/icons", 32, 32, 16},
+    {2, AssetKind::kImage, kButtonsImage, "common/Buttons", 64, 64, 16},
+    {3, AssetKind::kImage, kDpadImage, "common/dpad", 32, 32, 16},
+    {4, AssetKind::kImage, kArcadeStickImage, "common/icade", 64, 64, 2},
+    kStudioLogoAction,
+    {5, AssetKind::kImage, kTestCardCircleImage, "common/Testcard_Circle", 256, 256, 1},
+    kFontAction,
+    {7, AssetKind::kSound, kJingleSound, nullptr, 0, 0, 0},
+    {8, AssetKind::kSound, kFanfareSound, nullptr, 0, 0, 0},
+    {9, AssetKind::kSound, kClickSound, nullptr, 0, 0, 0},
+    {10, AssetKind::kSound, kWhooshSound, nullptr, 0, 0, 0},
+    {11, AssetKind::kImage, kBackdropImage, "bg", 256, 256, 1},
+    {12, AssetKind::kImage, kLogoImage, "logo", 256, 128, 1},
+    {13, AssetKind::kImage, kPartsImage, "parts", 8, 8, 16},
+    {14, AssetKind::kImage, kBadgeImage, "BadgesA", 64, 64, 64},
+    {15, AssetKind::kImage, kEnemyImage, "baddies", 16, 16, 64},
+    {16, AssetKind::kImage, kExplosionImage, "bang", 16, 16, 1},
+    {17, AssetKind::kSound, kTrailCatchSound, nullptr, 0, 0, 0},
+    {18, AssetKind::kSound, kEscapeSound, nullptr, 0, 0, 0},
+    {19, AssetKind::kSound, kFirstHitSound, nullptr, 0, 0, 0},
+    {20, AssetKind::kSound, kLastHitSound, nullptr, 0, 0, 0},
+    {21, AssetKind::kSound, kShipHitSound, nullptr, 0, 0, 0},
+    {22, AssetKind::kImage, kHeartImage, "heart", 32, 32, 1},
+    {23, AssetKind::kImage, kShipImage, "ship", 16, 16, 1},
+    {24, AssetKind::kSound, kLowEnergySound, nullptr, 0, 0, 0},
 };
 
 // The glyph cells of the bitmap font are this many design units square.
@@ -145,8 +151,8 @@ void c_MyApp::LoadBootAssets() {
   clearGreen = 0;
   clearBlue = 0;
   clearAlpha = 1;
-  LoadImageSet(93, "common/TOVKLogo", 256, 256, 1, CenterHandleFlag);
-  LoadFontImage(90, "fonts/editundo", 7, 10);
+  RunAction(*this, kStudioLogoAction);
+  RunAction(*this, kFontAction);
   loadStep = 1;
 }
 
@@ -177,7 +183,7 @@ void c_MyApp::DrawLoadingScreen() {
   SetDrawColor(250, 160, 60, 0.7f);
   DrawCommandRect(0, 0.4f * height, width, 0.2f * height);
   ResetDrawState();
-  DrawCommandImage(93, width / 2, 0.48f * height, 0);
+  DrawCommandImage(kStudioLogoImage, width / 2, 0.48f * height, 0);
   for (int i = 0; i <= 10; ++i) {
     SetDrawColor(50, 50, 50, static_cast<float>(i) / 10);
     const auto theta = static_cast<float>(spinnerAngle + 16 * i);

@@ -6,19 +6,14 @@
 
 #include "framework/app_globals.h"
 #include "framework/game_math.h"
+#include "game/game_ids.h"
 #include "game/my_app.h"
 #include "graphics/graphics_context.h"
 
 namespace {
 
-constexpr int kFullSlide = 30;
 // Tiles grow to full size over the first 20 updates of the slide.
 constexpr int kTileGrowth = 20;
-constexpr int kCircleImage = 91;
-constexpr int kLogoImage = 98;
-constexpr int kStartButtonImage = 95;
-constexpr int kStudioLogoImage = 93;
-constexpr int kCloseSound = 99;
 constexpr float kLineSpacing = 16;
 constexpr float kScrollSpeed = 0.3f;
 // The last line is never reached by the cycle.
@@ -169,7 +164,7 @@ void DrawDials(c_MyApp& app, const Card& card) {
   DrawDialTexts(app, right, top, FloorToInt(g_screenWidth), FloorToInt(g_screenHeight),
                 app.fpsSmoothed);
   DrawDialFace(app, card, left, bottom);
-  DrawDialImage(app, left, bottom, kStartButtonImage, 12, 1);
+  DrawDialImage(app, left, bottom, kButtonsImage, 12, 1);
   DrawDialFace(app, card, right, bottom);
   DrawDialImage(app, right, bottom, kStudioLogoImage, 0, 0.3f);
 }
@@ -183,9 +178,9 @@ Card MeasureCard(c_MyApp& app) {
   app.gridRows = TruncToInt(card.height / card.cell);
   card.originX = card.width / 2 - static_cast<float>(app.gridCols) * card.cell / 2;
   card.originY = card.height / 2 - static_cast<float>(app.gridRows) * card.cell / 2;
-  app.foldOffset = kFullSlide - app.creditsSlide;
+  app.foldOffset = kCreditsSlideLength - app.creditsSlide;
   card.fold = static_cast<float>(app.foldOffset);
-  card.fade = static_cast<float>(app.creditsSlide) / kFullSlide;
+  card.fade = static_cast<float>(app.creditsSlide) / kCreditsSlideLength;
   card.tile = card.cell;
   if (app.creditsSlide < kTileGrowth) {
     card.tile = card.cell * static_cast<float>(app.creditsSlide) / kTileGrowth;
@@ -251,7 +246,7 @@ void c_MyApp::UpdateCredits() {
   SetDrawAlpha(card.fade);
   SetDrawScale(1);
   SetDrawColor(255, 255, 255);
-  DrawCommandImage(kCircleImage, card.width / 2, card.height / 2 - 24 * card.fold, 0);
+  DrawCommandImage(kTestCardCircleImage, card.width / 2, card.height / 2 - 24 * card.fold, 0);
   DrawScrollingText(*this, card);
 
   SetDrawAlpha(card.fade);
@@ -264,6 +259,6 @@ void c_MyApp::UpdateCredits() {
   if (anyTouchDown != 0 && touchLatch == 0) {
     touchLatch = 1;
     creditsOpen = 0;
-    PlaySfx(kCloseSound, 1, 1, 0);
+    PlaySfx(kWhooshSound, 1, 1, 0);
   }
 }

@@ -3,6 +3,7 @@
 #include "framework/app_globals.h"
 #include "framework/draw_list.h"
 #include "framework/game_math.h"
+#include "game/game_ids.h"
 #include "game/my_app.h"
 #include "graphics/graphics_context.h"
 
@@ -35,7 +36,7 @@ void ChooseScale(c_MyApp& app, int width, int height) {
 
 void ReplayImage(c_MyApp& app, const float* command, float s) {
   const int id = TruncToInt(command[kCommandKind]);
-  if (id >= 100) return;
+  if (id >= kBankSize) return;
   c_Image* image = app.images[id].Get();
   if (!image) return;
   const int frame = TruncToInt(command[kCommandFrame]);

@@ -16,9 +16,6 @@ namespace {
 constexpr int kSettingCount = 25;
 constexpr int kBadgeWords = 8;
 constexpr int kTableCount = 3;
-constexpr int kTableRows = 10;
-// Recent scores follow the three top lists in `highscores`.
-constexpr int kRecentBase = 30;
 
 // Checksums are sums with 32-bit wrap-around.
 class Checksum {
@@ -93,11 +90,11 @@ class FieldList {
 };
 
 int& TopScore(c_MyApp& app, int table, int rank) {
-  return app.highscores[table * kTableRows + rank];
+  return app.highscores[table * kScoreTableRows + rank];
 }
 
 int& RecentScore(c_MyApp& app, int table, int rank) {
-  return app.highscores[kRecentBase + table * kTableRows + rank];
+  return app.highscores[kRecentScoresBase + table * kScoreTableRows + rank];
 }
 
 void ClearSettings(c_MyApp& app) {
@@ -159,13 +156,13 @@ void LoadBadges(c_MyApp& app, const FieldList& fields, int& cursor) {
 
 void LoadTable(c_MyApp& app, const FieldList& fields, int& cursor, int table) {
   Checksum sum;
-  for (int r = 0; r < kTableRows; ++r) {
+  for (int r = 0; r < kScoreTableRows; ++r) {
     TopScore(app, table, r) = fields.Number(cursor + 2 * r);
     RecentScore(app, table, r) = fields.Number(cursor + 2 * r + 1);
     sum.Add(r + 4, TopScore(app, table, r));
     sum.Add(r + table + 3, RecentScore(app, table, r));
   }
-  cursor += 2 * kTableRows;
+  cursor += 2 * kScoreTableRows;
   const int stored = fields.Number(cursor);
   cursor += 1;
   const String name = String("Highscore ") + table;
@@ -173,7 +170,7 @@ void LoadTable(c_MyApp& app, const FieldList& fields, int& cursor, int table) {
     PrintLine(name + String(" Loaded"));
   } else {
     PrintLine(name + String(" Checksum Invalid"));
-    for (int r = 0; r < kTableRows; ++r) {
+    for (int r = 0; r < kScoreTableRows; ++r) {
       TopScore(app, table, r) = 0;
       RecentScore(app, table, r) = 0;
     }
@@ -203,7 +200,7 @@ void c_MyApp::SaveGameData() {
   text.Append(u'|');
   for (int t = 0; t < kTableCount; ++t) {
     sum = Checksum();
-    for (int r = 0; r < kTableRows; ++r) {
+    for (int r = 0; r < kScoreTableRows; ++r) {
       text.Append(TopScore(*this, t, r));
       text.Append(u'|');
       text.Append(RecentScore(*this, t, r));
@@ -230,6 +227,6 @@ void c_MyApp::LoadGameData() {
   RepairSettings(*this);
   if (cursor + kBadgeWords < fields.Count()) LoadBadges(*this, fields, cursor);
   for (int t = 0; t < kTableCount; ++t) {
-    if (cursor + 2 * kTableRows < fields.Count()) LoadTable(*this, fields, cursor, t);
+    if (cursor + 2 * kScoreTableRows < fields.Count()) LoadTable(*this, fields, cursor, t);
   }
 }

@@ -5,12 +5,11 @@
 
 #include "framework/app_globals.h"
 #include "framework/game_math.h"
+#include "game/game_ids.h"
 #include "game/my_app.h"
 
 namespace {
 
-constexpr int kIconImage = 97;
-constexpr int kClickSound = 98;
 constexpr int kSlideStep = 24;
 constexpr int kHiddenOffset = -64;
 // The panel is gone in the first update in which its centre is above this.
@@ -19,15 +18,7 @@ constexpr int kSpeedBoxes = 8;
 constexpr int kBlurOn = 3;
 constexpr int kBlurOff = 8;
 
-enum Control { kUp = 0, kLeft = 3, kRight = 5, kDown = 8, kFire = 10, kBack = 99 };
 enum Row { kEndGameRow = -1, kResumeRow = 0, kSoundRow = 1 };
-enum IconFrame {
-  kEndGameFrame = 1,
-  kResumeFrame = 3,
-  kSoundOnFrame = 4,
-  kSoundOffFrame = 5,
-  kRingFrame = 6
-};
 
 struct Point {
   float x, y;
@@ -115,12 +106,12 @@ void ResumeButton(c_MyApp& app, Point at) {
   if (TouchActs(app, app.ImageButton(kIconImage, at.x, at.y, kResumeFrame))) StartClosing(app);
   if (app.cursorRow != kResumeRow) return;
   DrawRing(app, at);
-  if (ControlActs(app, app.IsControlDown(kFire))) StartClosing(app);
-  if (ControlActs(app, app.IsControlDown(kLeft) || app.IsControlDown(kUp))) {
+  if (ControlActs(app, app.IsControlDown(kFire1Control))) StartClosing(app);
+  if (ControlActs(app, app.IsControlDown(kLeftControl) || app.IsControlDown(kUpControl))) {
     app.cursorRow = kEndGameRow;
     Click(app, 0.8f);
   }
-  if (ControlActs(app, app.IsControlDown(kRight))) {
+  if (ControlActs(app, app.IsControlDown(kRightControl))) {
     app.cursorRow = kSoundRow;
     Click(app, 1.2f);
   }
@@ -132,8 +123,8 @@ void EndGameButton(c_MyApp& app, Point at) {
   if (app.ImageButton(kIconImage, at.x, at.y, kEndGameFrame) && app.touchLatch == 0) EndGame(app);
   if (app.cursorRow != kEndGameRow) return;
   DrawRing(app, at);
-  if (ControlActs(app, app.IsControlDown(kFire))) EndGame(app);
-  if (ControlActs(app, app.IsControlDown(kRight) || app.IsControlDown(kDown))) {
+  if (ControlActs(app, app.IsControlDown(kFire1Control))) EndGame(app);
+  if (ControlActs(app, app.IsControlDown(kRightControl) || app.IsControlDown(kDownControl))) {
     app.cursorRow = kResumeRow;
     Click(app, 0.8f);
   }
@@ -146,8 +137,8 @@ void SoundButton(c_MyApp& app, Point at) {
   if (TouchActs(app, app.ImageButton(kIconImage, at.x, at.y, frame))) SwitchSound(app);
   if (app.cursorRow != kSoundRow) return;
   DrawRing(app, at);
-  if (ControlActs(app, app.IsControlDown(kFire))) SwitchSound(app);
-  if (ControlActs(app, app.IsControlDown(kLeft) || app.IsControlDown(kDown))) {
+  if (ControlActs(app, app.IsControlDown(kFire1Control))) SwitchSound(app);
+  if (ControlActs(app, app.IsControlDown(kLeftControl) || app.IsControlDown(kDownControl))) {
     app.cursorRow = kResumeRow;
     Click(app, 0.8f);
   }
@@ -217,5 +208,5 @@ void c_MyApp::UpdateSettingsPanel() {
   SoundButton(*this, sound);
   SpeedRow(*this);
   BlurSwitch(*this);
-  if (ControlActs(*this, IsControlDown(kBack))) StartClosing(*this);
+  if (ControlActs(*this, IsControlDown(kBackControl))) StartClosing(*this);
 }

@@ -4,21 +4,18 @@
 
 #include "framework/app_globals.h"
 #include "framework/game_math.h"
+#include "game/game_ids.h"
 #include "game/my_app.h"
 
 namespace {
-
-constexpr int kTableRows = 10;
-constexpr int kRecentBase = 30;
-constexpr int kNewGameState = 11;
 
 // The number of score rows that fit in the side panel's half of the screen, 1 to 10.
 int VisibleRows(const c_MyApp& app, float height) {
   const int rowHeight =
       TruncToInt(static_cast<float>(app.imageInfo[app.fontImageId * 3 + 1]) * app.drawScaleY);
   const int available = TruncToInt(height - 90 - height * 0.5f);
-  const int rows = rowHeight > 0 ? available / rowHeight : kTableRows;
-  return std::clamp(rows, 1, kTableRows);
+  const int rows = rowHeight > 0 ? available / rowHeight : kScoreTableRows;
+  return std::clamp(rows, 1, kScoreTableRows);
 }
 
 // "Top 10" (or "Highscore" for a single row) over the rows, one score per line.
@@ -43,14 +40,14 @@ void c_MyApp::UpdateTitleScreen() {
   BeginDrawList(0, 0, 80, 1);
   if (titleSlide < 0) titleSlide = TruncToInt(static_cast<float>(titleSlide) + 0.25f);
   const auto slide = static_cast<float>(titleSlide);
-  const int table = (gameMode - 1) * kTableRows;
+  const int table = (gameMode - 1) * kScoreTableRows;
 
   ResetDrawState();
   SetDrawScale(4);
-  DrawCommandImage(99, width / 2, height / 2 + 16 * slide, 0);
+  DrawCommandImage(kBackdropImage, width / 2, height / 2 + 16 * slide, 0);
   SetDrawScale(2);
   SetDrawAlpha(1);
-  DrawCommandImage(98, 0.4f * width, 0.3f * height + 12 * slide, 0);
+  DrawCommandImage(kLogoImage, 0.4f * width, 0.3f * height + 12 * slide, 0);
   SetDrawColor(0, 0, 0, 0.4f);
   const float panelX = width - 140 - 4 * slide;
   DrawCommandRect(panelX, 0, 140, height);
@@ -58,16 +55,17 @@ void c_MyApp::UpdateTitleScreen() {
   ResetDrawState();
   SetDrawScale(2);
   SetDrawColor(50, 250, 50, 1);
-  const int soundFrame = settings[soundOn] == 0 ? 5 : 4;
+  const int soundFrame = settings[soundOn] == 0 ? kSoundOffFrame : kSoundOnFrame;
   const bool touchedSound =
-      landscape == 1
-          ? ImageButton(97, 32 + 4 * slide, static_cast<float>(TruncToInt(height / 2)), soundFrame)
-          : ImageButton(97, static_cast<float>(TruncToInt(width / 2)), 32 + 4 * slide, soundFrame);
+      landscape == 1 ? ImageButton(kIconImage, 32 + 4 * slide,
+                                   static_cast<float>(TruncToInt(height / 2)), soundFrame)
+                     : ImageButton(kIconImage, static_cast<float>(TruncToInt(width / 2)),
+                                   32 + 4 * slide, soundFrame);
   if (touchedSound && touchLatch == 0) {
     settings[soundOn] = 1 - settings[soundOn];
     if (settings[soundOn] < 0 || settings[soundOn] > 1) settings[soundOn] = 0;
     touchLatch = 1;
-    PlaySfx(98, 1, 0.5f, 0);
+    PlaySfx(kClickSound, 1, 0.5f, 0);
   }
 
   SetDrawColor(255, 200, 100, 1);
@@ -78,63 +76,66 @@ void c_MyApp::UpdateTitleScreen() {
   SetDrawColor(200, 255, 100, 1);
   SetDrawScale(1.5f);
   const String recentText =
-      ScoreText(*this, "Last ", "Last", highscores + kRecentBase + table, rows);
+      ScoreText(*this, "Last ", "Last", highscores + kRecentScoresBase + table, rows);
   if (creditsOpen == 0) DrawBitmapText(panelX + 20, height / 2 + 20, recentText, 0, 0);
 
   ResetDrawState();
   SetDrawScale(1.5f);
   SetDrawAlpha(1);
-  const bool touchedStart = landscape == 1
-                                ? ImageButton(95, 0.4f * width, 0.7f * height - 12 * slide, 1)
-                                : ImageButton(95, 0.3f * width, 0.65f * height - 12 * slide, 1);
+  const bool touchedStart =
+      landscape == 1 ? ImageButton(kButtonsImage, 0.4f * width, 0.7f * height - 12 * slide, 1)
+                     : ImageButton(kButtonsImage, 0.3f * width, 0.65f * height - 12 * slide, 1);
   if (touchedStart && touchLatch == 0 && creditsOpen == 0) {
     StartGame(*this);
     gameMode = 2;
-    PlaySfx(98, 1, 0.5f, 0);
+    PlaySfx(kClickSound, 1, 0.5f, 0);
   }
   ResetDrawState();
   // The title screen always plays mode 2.
   gameMode = 2;
 
-  // The four fire controls start a game too; 14 to 17 are asked for but never held.
+  // The four fire controls start a game too. Eight numbers from the first fire control on are
+  // asked for; the four after the fire controls are never held.
   bool fire = false;
-  for (int control = 10; control <= 17; ++control) fire = fire || IsControlDown(control) != 0;
+  for (int control = kFire1Control; control < kFire1Control + 8; ++control) {
+    fire = fire || IsControlDown(control) != 0;
+  }
   if (fire && controlLatch == 0 && creditsOpen == 0) {
     StartGame(*this);
-    PlaySfx(98, 1, 0.5f, 0);
+    PlaySfx(kClickSound, 1, 0.5f, 0);
   }
 
   ResetDrawState();
   SetDrawScale(0.5f);
-  if (ImageButton(93, width - 70, height - 40 - 4 * slide, 0) && touchLatch == 0 &&
+  if (ImageButton(kStudioLogoImage, width - 70, height - 40 - 4 * slide, 0) && touchLatch == 0 &&
       creditsOpen == 0) {
     touchLatch = 1;
-    PlaySfx(99, 1, 1, 0);
+    PlaySfx(kWhooshSound, 1, 1, 0);
     creditsOpen = 1;
   }
 }
 
 void c_MyApp::InsertHighscore() {
-  int* top = highscores + (gameMode - 1) * kTableRows;
-  int* recent = highscores + kRecentBase + (gameMode - 1) * kTableRows;
+  int* top = highscores + (gameMode - 1) * kScoreTableRows;
+  int* recent = highscores + kRecentScoresBase + (gameMode - 1) * kScoreTableRows;
   // Strictly greater: a tie goes below the scores it ties with.
-  for (int p = 0; p < kTableRows; ++p) {
+  for (int p = 0; p < kScoreTableRows; ++p) {
     if (score > top[p]) {
-      std::copy_backward(top + p, top + kTableRows - 1, top + kTableRows);
+      std::copy_backward(top + p, top + kScoreTableRows - 1, top + kScoreTableRows);
       top[p] = score;
       break;
     }
   }
-  std::copy_backward(recent, recent + kTableRows - 1, recent + kTableRows);
+  std::copy_backward(recent, recent + kScoreTableRows - 1, recent + kScoreTableRows);
   recent[0] = score;
   SaveGameData();
 }
 
 String c_MyApp::RankLabel() {
-  static const char* const kLabels[kTableRows] = {"1st!", "2nd", "3rd", "4th", "5th",
-                                                  "6th",  "7th", "8th", "9th", "10th"};
-  const int* top = highscores + (gameMode - 1) * kTableRows;
-  for (int i = 0; i < kTableRows; ++i) {
+  static const char* const kLabels[kScoreTableRows] = {"1st!", "2nd", "3rd", "4th", "5th",
+                                                       "6th",  "7th", "8th", "9th", "10th"};
+  const int* top = highscores + (gameMode - 1) * kScoreTableRows;
+  for (int i = 0; i < kScoreTableRows; ++i) {
     if (score >= top[i]) return kLabels[i];
   }
   return String();

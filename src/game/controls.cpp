@@ -1,5 +1,6 @@
 // The abstract controls of the menus (keys, the first joystick's buttons and its first stick)
 // and the two buttons that draw and hit-test in one call.
+#include "game/game_ids.h"
 #include "game/my_app.h"
 #include "input/input_device.h"
 
@@ -17,17 +18,16 @@ struct ControlSources {
 };
 
 constexpr ControlSources kControls[] = {
-    {0, {38, 87, 265}, Stick::kUp},             // up: arrow, W, joystick button 9
-    {3, {37, 65, 264}, Stick::kLeft},           // left: arrow, A, button 8
-    {5, {39, 68, 266}, Stick::kRight},          // right: arrow, D, button 10
-    {8, {40, 83, 267}, Stick::kDown},           // down: arrow, S, button 11
-    {10, {90, 74, 32, 13, 256}, Stick::kNone},  // fire 1: Z, J, space, enter, button 0
-    {11, {88, 75, 17, 257}, Stick::kNone},      // fire 2: X, K, control, button 1
-    {12, {67, 76, 16, 258}, Stick::kNone},      // fire 3: C, L, shift, button 2
-    {13, {86, 73, 259}, Stick::kNone},          // fire 4: V, I, button 3
-    {99, {27, 46, 8, 263}, Stick::kNone},       // back: escape, delete, backspace, button 7
+    {kUpControl, {38, 87, 265}, Stick::kUp},        // up: arrow, W, joystick button 9 (from 0)
+    {kLeftControl, {37, 65, 264}, Stick::kLeft},    // left: arrow, A, button 8
+    {kRightControl, {39, 68, 266}, Stick::kRight},  // right: arrow, D, button 10
+    {kDownControl, {40, 83, 267}, Stick::kDown},    // down: arrow, S, button 11
+    {kFire1Control, {90, 74, 32, 13, 256}, Stick::kNone},  // fire 1: Z, J, space, enter, button 0
+    {kFire2Control, {88, 75, 17, 257}, Stick::kNone},      // fire 2: X, K, control, button 1
+    {kFire3Control, {67, 76, 16, 258}, Stick::kNone},      // fire 3: C, L, shift, button 2
+    {kFire4Control, {86, 73, 259}, Stick::kNone},          // fire 4: V, I, button 3
+    {kBackControl, {27, 46, 8, 263}, Stick::kNone},  // back: escape, delete, backspace, button 7
 };
-constexpr int kBackControl = 99;
 
 bool StickHolds(Stick stick) {
   c_InputDevice& input = *g_inputDevice;
@@ -64,7 +64,7 @@ int c_MyApp::IsControlDown(int control) {
 
 int c_MyApp::ImageButton(int imageId, float x, float y, int frame) {
   DrawCommandImage(imageId, x, y, static_cast<float>(frame));
-  if (imageId < 0 || imageId >= 100) return 0;
+  if (imageId < 0 || imageId >= kBankSize) return 0;
   const float halfW = static_cast<float>(imageInfo[imageId * 3]) * imageScale * drawScaleX * 0.5f;
   const float halfH =
       static_cast<float>(imageInfo[imageId * 3 + 1]) * imageScale * drawScaleY * 0.5f;

@@ -3,6 +3,7 @@
 #include "audio/audio_engine.h"
 #include "framework/app_globals.h"
 #include "framework/game_math.h"
+#include "game/game_ids.h"
 #include "game/my_app.h"
 
 namespace {
@@ -17,7 +18,7 @@ void c_MyApp::PlaySfx(int soundId, float rate, float volume, float pan) {
   const int channel = sfxChannels[sfxChannelCursor];
   gxtkAudio& audio = *g_audioDevice;
   audio.StopChannel(channel);
-  const c_Sound* sound = soundId >= 0 && soundId < 100 ? sounds[soundId].Get() : nullptr;
+  const c_Sound* sound = soundId >= 0 && soundId < kBankSize ? sounds[soundId].Get() : nullptr;
   if (sound && sound->sample) audio.PlaySampleOn(sound->sample.Get(), channel, 0);
   audio.SetChannelRate(channel, rate);
   audio.SetChannelVolume(channel, volume);

@@ -4,13 +4,12 @@
 #include <cmath>
 
 #include "framework/app_globals.h"
+#include "game/game_ids.h"
 #include "game/my_app.h"
 #include "game/play_steps.h"
 
 namespace {
 
-constexpr int kEnemyImage = 1;
-constexpr int kExplosionImage = 2;
 // A free spot keeps this distance to every other enemy's target, on both axes.
 constexpr float kSpotClearance = 24;
 constexpr int kSpotTries = 51;
@@ -47,7 +46,7 @@ void TestShotHits(c_MyApp& app, float* enemy) {
     shot[kShotLive] = 0;
     // The rate is drawn before the sound number.
     const float rate = 0.8f + RandomUnit() * (1.2f - 0.8f);
-    const int sound = app.RandomInt(4, 5);
+    const int sound = app.RandomInt(kFirstHitSound, kLastHitSound);
     app.PlaySfx(sound, rate, 1, 0);
   }
 }
@@ -113,15 +112,15 @@ void DrawAndTestFalling(c_MyApp& app, float* enemy, float playLeft, float frame)
   if (y > g_screenHeight + 32) {
     enemy[kEnemyKind] = 0;
     LoseEnergy(app, 1, 0.3f);
-    app.PlaySfx(3, 1, 1, 0);
-    if (app.energy < kLowEnergy) app.PlaySfx(7, 1, 1, 0);
+    app.PlaySfx(kEscapeSound, 1, 1, 0);
+    if (app.energy < kLowEnergy) app.PlaySfx(kLowEnergySound, 1, 1, 0);
   }
   if (Touches(enemy, app.shipX, app.shipY) && CanCollide(app, enemy)) {
     enemy[kEnemyKind] = 0;
     LoseEnergy(app, 10, 0.8f);
-    if (app.energy < kLowEnergy) app.PlaySfx(7, 1, 1, 0);
+    if (app.energy < kLowEnergy) app.PlaySfx(kLowEnergySound, 1, 1, 0);
     app.SpawnSparks(app.shipX, app.shipY, 16);
-    app.PlaySfx(6, 1, 1, 0);
+    app.PlaySfx(kShipHitSound, 1, 1, 0);
   }
   for (int s = app.trailFirstSegment; s <= kLastTrailSegment; ++s) {
     const float* point = app.trail + (2 * s + 398) * kTrailStride;
@@ -129,7 +128,7 @@ void DrawAndTestFalling(c_MyApp& app, float* enemy, float playLeft, float frame)
       enemy[kEnemyKind] = 0;
       app.score += 10;
       app.SpawnSparks(x, y, 9);
-      app.PlaySfx(2, 1, 1, 0);
+      app.PlaySfx(kTrailCatchSound, 1, 1, 0);
     }
   }
   app.SetDrawRotation(0);

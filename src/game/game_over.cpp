@@ -5,14 +5,12 @@
 #include <cstdlib>
 
 #include "framework/app_globals.h"
+#include "game/game_ids.h"
 #include "game/my_app.h"
 #include "game/play_steps.h"
 
 namespace {
 
-constexpr int kHeartImage = 3;
-constexpr int kPlayingState = 10;
-constexpr int kGameFinishedState = 2;
 // The overlay's length in updates, and where its fade over the title screen starts.
 constexpr int kGameOverLength = 90;
 constexpr int kFadeStart = 75;

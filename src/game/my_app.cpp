@@ -1,6 +1,7 @@
 // c_MyApp's construction and its create, suspend and resume handlers: the start-up order, the
 // saving on suspend and the pause rule that opens the settings panel during a game.
 #include "game/my_app.h"
+#include "game/game_ids.h"
 
 #include "audio/audio_engine.h"
 #include "framework/app_globals.h"
@@ -9,9 +10,6 @@
 #include "input/input_device.h"
 
 namespace {
-
-// States 10 and above are a game in progress.
-constexpr int kPlayingState = 10;
 
 // During a game a suspend or resume opens the settings panel fully; otherwise it is closed.
 void ApplyPauseRule(c_MyApp& app) {
@@ -32,7 +30,7 @@ void ApplyPauseRule(c_MyApp& app) {
 c_MyApp::c_MyApp() = default;
 
 int c_MyApp::HandleCreate() {
-  gameState = 1;
+  gameState = kTitleState;
   SetAppUpdateRate(60);
   deviceWidth = g_graphicsDevice->BackbufferWidth();
   deviceHeight = g_graphicsDevice->BackbufferHeight();

@@ -19,6 +19,17 @@ enum SettingIndex {
   dpadSize = 12,
 };
 
+// `highscores` holds three top-ten tables, table gameMode - 1 for each game mode, and from
+// kRecentScoresBase on three tables of the latest ten scores, newest first.
+constexpr int kScoreTableRows = 10;
+constexpr int kRecentScoresBase = 30;
+
+// creditsSlide counts up to this while the credits open and back to 0 while they close.
+constexpr int kCreditsSlideLength = 30;
+
+// Image and sound ids run from 0 to kBankSize - 1.
+constexpr int kBankSize = 100;
+
 // Marks an absent optional argument or an absent value; also the rectangle command kind.
 constexpr float kAbsent = -3717;
 
@@ -100,11 +111,11 @@ class c_MyApp : public c_App {
   int gameState = 0;
   int hdLevel = 0;
   float imageScale = 0;
-  Ref<c_Image> images[100];
-  int imageInfo[300] = {};
+  Ref<c_Image> images[kBankSize];
+  int imageInfo[3 * kBankSize] = {};  // frame width, height and count of each image
   int fontImageId = 0;
   int loadStep = 0;
-  Ref<c_Sound> sounds[100];
+  Ref<c_Sound> sounds[kBankSize];
   int sfxChannels[33] = {};
   int gameMode = 0;
   int spinnerAngle = 0;

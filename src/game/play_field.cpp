@@ -5,15 +5,13 @@
 #include <cmath>
 
 #include "framework/app_globals.h"
+#include "game/game_ids.h"
 #include "game/my_app.h"
 #include "game/play_steps.h"
 
 namespace {
 
-constexpr int kPlayingState = 10;
 constexpr int kMaxPlayWidth = 320;
-constexpr int kBackdropImage = 99;
-constexpr int kShipImage = 4;
 // The backdrop tiles are 512 units apart and move down half a unit per update.
 constexpr float kBackdropTile = 512;
 constexpr float kBackdropSpeed = 0.5f;

@@ -3,6 +3,7 @@
 // current game state; and the pause check that runs after every play update.
 #include "framework/app_globals.h"
 #include "framework/game_math.h"
+#include "game/game_ids.h"
 #include "game/my_app.h"
 #include "host/diagnostics.h"
 #include "input/input_device.h"
@@ -16,13 +17,10 @@ constexpr int kBackKey = 416;
 constexpr int kCloseRequest = 432;
 constexpr int kDebugKey = 121;  // F10
 
-enum GameState { kTitle = 1, kGameFinished = 2, kPlaying = 10, kNewGame = 11 };
-
 // Controls whose release frees controlLatch.
-constexpr int kLatchedControls[] = {0, 3, 5, 8, 10, 11, 12, 13, 99};
-constexpr int kBackControl = 99;
-
-constexpr int kCreditsSlideEnd = 30;
+constexpr int kLatchedControls[] = {kUpControl,    kLeftControl,  kRightControl,
+                                    kDownControl,  kFire1Control, kFire2Control,
+                                    kFire3Control, kFire4Control, kBackControl};
 
 void MeasureUpdateRate(c_MyApp& app) {
   const int now = AppMillis();
@@ -67,7 +65,7 @@ void ReleaseLatches(c_MyApp& app) {
 
 void CloseCreditsByBack(c_MyApp& app) {
   if (app.controlLatch == 0 && app.touchLatch == 0 && app.IsControlDown(kBackControl) &&
-      app.gameState == kTitle && app.creditsOpen == 1) {
+      app.gameState == kTitleState && app.creditsOpen == 1) {
     app.creditsOpen = 0;
     app.controlLatch = 1;
     app.touchLatch = 1;
@@ -76,33 +74,33 @@ void CloseCreditsByBack(c_MyApp& app) {
 
 void RunGameState(c_MyApp& app) {
   switch (app.gameState) {
-    case kTitle:
+    case kTitleState:
       app.UpdateTitleScreen();
       break;
-    case kGameFinished:
+    case kGameFinishedState:
       app.InsertHighscore();
-      app.gameState = kTitle;
+      app.gameState = kTitleState;
       break;
-    case kPlaying:
+    case kPlayingState:
       app.PlayUpdate();
       app.PlayPauseCheck();
       break;
-    case kNewGame:
+    case kNewGameState:
       app.NewGame();
       break;
     default:
       break;
   }
-  if ((app.gameState == kPlaying && app.shipDestroyed > 0) || app.gameState == kTitle ||
-      app.gameState == kGameFinished) {
+  if ((app.gameState == kPlayingState && app.shipDestroyed > 0) || app.gameState == kTitleState ||
+      app.gameState == kGameFinishedState) {
     app.GameOverUpdate();
   }
-  if (app.gameState == kTitle && (app.creditsOpen == 1 || app.creditsSlide > 0)) {
+  if (app.gameState == kTitleState && (app.creditsOpen == 1 || app.creditsSlide > 0)) {
     app.UpdateCredits();
   }
   // creditsOpen as UpdateCredits left it.
   if (app.creditsOpen == 0 && app.creditsSlide > 0) app.creditsSlide -= 1;
-  if (app.creditsOpen == 1 && app.creditsSlide < kCreditsSlideEnd) app.creditsSlide += 1;
+  if (app.creditsOpen == 1 && app.creditsSlide < kCreditsSlideLength) app.creditsSlide += 1;
 }
 
 void DrawDebugLine(c_MyApp& app) {
@@ -138,14 +136,14 @@ void c_MyApp::PlayPauseCheck() {
     menuOpen = 1;
     menuSlide = 1;
     cursorRow = 0;
-    PlaySfx(98, 1, 0.5f, 0);
+    PlaySfx(kClickSound, 1, 0.5f, 0);
   }
-  if (ImageButton(97, 16, 16, 0) && menuOpen == 0) {
+  if (ImageButton(kIconImage, 16, 16, kPauseFrame) && menuOpen == 0) {
     menuOpen = 1;
     menuSlide = 1;
     touchLatch = 1;
     cursorRow = 0;
-    PlaySfx(98, 1, 0.5f, 0);
+    PlaySfx(kClickSound, 1, 0.5f, 0);
   }
   if (menuOpen == 1) UpdateSettingsPanel();
 }
